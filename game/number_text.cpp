@@ -1,0 +1,18 @@
+#include "number_text.h"
+
+namespace kalvora {
+
+std::string numberText(long long value) { return std::to_string(value); }
+
+namespace {
+std::string twoDigits(long long value) {
+    std::string digits = numberText(value);
+    return value < 10 ? "0" + digits : digits;
+}
+} // namespace
+
+std::string clockText(long long hours, long long minutes, long long seconds) {
+    return twoDigits(hours) + ":" + twoDigits(minutes) + ":" + twoDigits(seconds);
+}
+
+} // namespace kalvora

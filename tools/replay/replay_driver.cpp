@@ -1,0 +1,171 @@
+#include "replay_driver.h"
+
+#include "form1_procedures.h"
+#include "game_state.h"
+#include "recording_display.h"
+#include "test_position.h"
+
+#include <cstdint>
+#include <limits>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace kalvora {
+namespace {
+
+// Bad input in the script: the message says what is wrong with the line.
+struct ScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::vector<std::string> words(const std::string& line) {
+    std::vector<std::string> result;
+    std::string word;
+    for (char c : line) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f') {
+            if (!word.empty())
+                result.push_back(std::move(word));
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    if (!word.empty())
+        result.push_back(std::move(word));
+    return result;
+}
+
+// A whole number in the range [low, high]; `what` names it in the message.
+long long wholeNumber(const std::string& word, long long low, long long high,
+                      const std::string& what) {
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < word.size() && (word[pos] == '-' || word[pos] == '+'))
+        negative = word[pos++] == '-';
+    if (pos == word.size())
+        throw ScriptError("'" + word + "' is not a whole number");
+    long long value = 0;
+    bool tooLarge = false;
+    for (; pos < word.size(); ++pos) {
+        const char c = word[pos];
+        if (c < '0' || c > '9')
+            throw ScriptError("'" + word + "' is not a whole number");
+        if (value > 1'000'000'000'000LL)
+            tooLarge = true;
+        else
+            value = value * 10 + (c - '0');
+    }
+    if (negative)
+        value = -value;
+    if (tooLarge || value < low || value > high)
+        throw ScriptError(what + " " + word + " is outside " + std::to_string(low) + ".." +
+                          std::to_string(high));
+    return value;
+}
+
+void expectArguments(const std::vector<std::string>& line, std::size_t count) {
+    const std::size_t given = line.size() - 1;
+    if (given != count)
+        throw ScriptError("'" + line[0] + "' takes " + std::to_string(count) + " argument" +
+                          (count == 1 ? "" : "s") + ", got " + std::to_string(given));
+}
+
+std::string stateLine(const GameState& g) {
+    std::ostringstream line;
+    line << "state pits=";
+    for (int p = kFirstPit; p <= kPitCount; ++p)
+        line << (p > kFirstPit ? "," : "") << g.pits(p);
+    line << " turn=" << g.turn << " mode=" << g.mode << " locked=" << (g.boardLocked ? 1 : 0)
+         << " hover=" << g.hoverIndex << " stores=" << g.storeTotals(1) << ','
+         << g.storeTotals(2) << " ambil=" << g.ambil << " clock=" << g.clockHours << ':'
+         << g.clockMinutes << ':' << static_cast<int>(g.clockSeconds) << '\n';
+    return line.str();
+}
+
+class ReplaySession {
+public:
+    explicit ReplaySession(std::ostream& out) : out_(out), display_(out), form_(state_, display_) {
+        form_.Form_Load();
+    }
+
+    void perform(const std::vector<std::string>& line) {
+        const std::string& event = line[0];
+        if (event == "new" || event == "stop" || event == "option" || event == "tick" ||
+            event == "state") {
+            expectArguments(line, 0);
+            if (event == "new")
+                form_.new1_Click();
+            else if (event == "stop")
+                form_.stop1_Click();
+            else if (event == "option")
+                form_.option1_Click();
+            else if (event == "tick") {
+                if (display_.timerEnabled())
+                    form_.Timer1_Timer();
+            } else
+                out_ << stateLine(state_);
+        } else if (event == "click" || event == "move") {
+            expectArguments(line, 1);
+            const int pit = static_cast<int>(wholeNumber(line[1], 1, kPitCount, "pit index"));
+            if (event == "click")
+                form_.angka_Click(pit);
+            else
+                form_.angka_MouseMove(pit);
+        } else if (event == "setup") {
+            expectArguments(line, 2 + kPitCount);
+            TestPosition position;
+            position.turn = static_cast<std::int16_t>(wholeNumber(line[1], 1, 3, "turn"));
+            position.mode = static_cast<std::int16_t>(
+                wholeNumber(line[2], std::numeric_limits<std::int16_t>::min(),
+                            std::numeric_limits<std::int16_t>::max(), "mode"));
+            for (int p = kFirstPit; p <= kPitCount; ++p)
+                position.pits[static_cast<std::size_t>(p - 1)] = static_cast<std::int16_t>(
+                    wholeNumber(line[static_cast<std::size_t>(2 + p)], 0,
+                                std::numeric_limits<std::int16_t>::max(),
+                                "count of pit " + std::to_string(p)));
+            applyTestPosition(state_, position);
+        } else {
+            throw ScriptError("unknown event '" + event + "'");
+        }
+    }
+
+private:
+    std::ostream& out_;
+    GameState state_;
+    RecordingDisplay display_;
+    Form1Procedures form_;
+};
+
+bool isSkipped(const std::vector<std::string>& line) { return line.empty() || line[0][0] == '#'; }
+
+} // namespace
+
+int runReplay(std::istream& script, std::ostream& operations, std::ostream& errors) {
+    ReplaySession session(operations);
+    std::string text;
+    long long lineNumber = 0;
+    while (std::getline(script, text)) {
+        ++lineNumber;
+        const std::vector<std::string> line = words(text);
+        if (isSkipped(line))
+            continue;
+        const std::string where = "kalvora-replay: line " + std::to_string(lineNumber) + ": ";
+        try {
+            session.perform(line);
+        } catch (const ScriptError& e) {
+            operations.flush();
+            errors << where << e.what() << '\n';
+            return ReplayBadInput;
+        } catch (const std::exception& e) {
+            operations.flush();
+            errors << where << e.what() << '\n';
+            return ReplayRuntimeError;
+        }
+    }
+    operations.flush();
+    return ReplayOk;
+}
+
+} // namespace kalvora
