@@ -1,0 +1,43 @@
+#include "game_test_support.h"
+
+namespace kalvora::testing {
+
+std::vector<std::string> RecordedGame::takeLog() {
+    std::vector<std::string> lines;
+    std::istringstream in(log_.str());
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    log_.str({});
+    return lines;
+}
+
+void RecordedGame::clicks(std::initializer_list<int> pits) {
+    for (int pit : pits)
+        form_.angka_Click(pit);
+}
+
+void RecordedGame::setup(int turn, const Pits& pits, int mode) {
+    TestPosition position;
+    position.turn = static_cast<std::int16_t>(turn);
+    position.mode = static_cast<std::int16_t>(mode);
+    for (std::size_t i = 0; i < pits.size(); ++i)
+        position.pits[i] = static_cast<std::int16_t>(pits[i]);
+    applyTestPosition(state_, position);
+}
+
+Pits RecordedGame::pits() const {
+    Pits result{};
+    for (int p = kFirstPit; p <= kPitCount; ++p)
+        result[static_cast<std::size_t>(p - 1)] = state_.pits(p);
+    return result;
+}
+
+std::vector<std::string> captionLines(const Pits& pits) {
+    std::vector<std::string> lines;
+    for (int p = kFirstPit; p <= kPitCount; ++p)
+        lines.push_back("caption angka " + std::to_string(p) + " \"" +
+                        std::to_string(pits[static_cast<std::size_t>(p - 1)]) + "\"");
+    return lines;
+}
+
+} // namespace kalvora::testing

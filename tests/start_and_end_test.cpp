@@ -1,0 +1,186 @@
+// Loading the window, starting a game, and the two ways a game ends.
+
+#include "game_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace kalvora::testing {
+namespace {
+
+const Pits kOpening = {7, 7, 7, 7, 7, 7, 7, 0, 7, 7, 7, 7, 7, 7, 7, 0};
+
+TEST(FormLoad, LeavesTheBoardLockedWithTheFourNames) {
+    RecordedGame g;
+    EXPECT_TRUE(g.takeLog().empty());
+    EXPECT_TRUE(g.state().boardLocked);
+    EXPECT_EQ(g.state().mode, 1);
+    EXPECT_EQ(g.state().playerNames(1), "Player one");
+    EXPECT_EQ(g.state().playerNames(2), "Player two");
+    EXPECT_EQ(g.state().playerNames(3), "Computer");
+    EXPECT_EQ(g.state().playerNames(4), "DRAW !!");
+    EXPECT_EQ(g.pits(), Pits{});
+    EXPECT_FALSE(g.timerEnabled());
+}
+
+// Colours first, then each count with its square written grey again, then
+// the status line, and the timer last of all.
+std::vector<std::string> startLog() {
+    std::vector<std::string> log;
+    for (int i = 1; i <= 16; ++i) {
+        log.push_back("backcolor box " + std::to_string(i) + " 808080");
+        log.push_back("forecolor angka " + std::to_string(i) + " FFFFFF");
+    }
+    for (int i = 1; i <= 16; ++i) {
+        log.push_back("caption angka " + std::to_string(i) + (i == 8 || i == 16 ? " \"0\"" : " \"7\""));
+        log.push_back("backcolor box " + std::to_string(i) + " 808080");
+    }
+    log.push_back("caption statuslbl \"Player one Turn\"");
+    log.push_back("timer on");
+    return log;
+}
+
+void expectOpening(RecordedGame& g) {
+    EXPECT_EQ(g.takeLog(), startLog());
+    EXPECT_EQ(g.pits(), kOpening);
+    EXPECT_EQ(g.state().storeTotals(1), 0);
+    EXPECT_EQ(g.state().storeTotals(2), 0);
+    EXPECT_EQ(g.state().ambil, 0);
+    EXPECT_EQ(g.state().turn, PlayerOne);
+    EXPECT_EQ(g.state().hoverIndex, 1);
+    EXPECT_EQ(g.state().clockHours, 0);
+    EXPECT_EQ(g.state().clockMinutes, 0);
+    EXPECT_EQ(g.state().clockSeconds, 0);
+    EXPECT_FALSE(g.state().boardLocked);
+    EXPECT_TRUE(g.timerEnabled());
+    EXPECT_EQ(g.state().totalSeeds(), 98);
+}
+
+TEST(StartGame, SetsUpTheOpeningInItsFixedOrder) {
+    RecordedGame g;
+    g.form().new1_Click();
+    expectOpening(g);
+}
+
+TEST(StartGame, DiscardsAGameInProgressOrEnded) {
+    RecordedGame running;
+    running.form().new1_Click();
+    running.clicks({3, 10, 1});
+    running.form().angka_MouseMove(5);
+    for (int t = 0; t < 75; ++t)
+        running.form().Timer1_Timer();
+    running.takeLog();
+    running.form().new1_Click();
+    expectOpening(running);
+
+    RecordedGame ended;
+    ended.setup(1, {0, 0, 0, 0, 0, 0, 1, 50, 0, 0, 0, 0, 0, 0, 9, 38});
+    ended.form().angka_Click(7);
+    ASSERT_TRUE(ended.state().boardLocked);
+    ended.takeLog();
+    ended.form().new1_Click();
+    expectOpening(ended);
+}
+
+TEST(StartGame, NeverChangesTheMode) {
+    RecordedGame g;
+    g.setup(2, Pits{}, -3);
+    g.form().new1_Click();
+    EXPECT_EQ(g.state().mode, -3);
+}
+
+struct Outcome {
+    int store1;
+    int store2;
+    int mode;
+    const char* status;
+};
+
+// The ending move drops player one's last seed into its own store, so the
+// stores end at the given totals with player one's row empty.
+TEST(FinishGame, ComparesOnlyTheStores) {
+    const Outcome outcomes[] = {
+        {49, 49, 1, "The Result is...DRAW !!"},
+        {50, 48, 1, "The Winner is...Player one"},
+        {48, 50, 1, "The Winner is...Player two"},
+        {48, 50, 2, "The Winner is...Computer"},
+        {48, 50, 0, "The Winner is...Computer"},
+        {48, 50, -1, "The Winner is...Computer"},
+        {50, 48, 9, "The Winner is...Player one"},
+        {30, 30, 4, "The Result is...DRAW !!"},  // 38 seeds still in player two's row
+        {31, 30, 1, "The Winner is...Player one"}, // the row's seeds count for nobody
+    };
+    for (const Outcome& o : outcomes) {
+        SCOPED_TRACE(o.status);
+        RecordedGame g;
+        const int leftInRow = 98 - o.store1 - o.store2;
+        g.setup(1, {0, 0, 0, 0, 0, 0, 1, o.store1 - 1, leftInRow, 0, 0, 0, 0, 0, 0, o.store2},
+                o.mode);
+        g.takeLog();
+        g.form().angka_Click(7);
+        const std::vector<std::string> log = g.takeLog();
+        ASSERT_EQ(log.size(), 18u);
+        EXPECT_EQ(log[16], "timer off");
+        EXPECT_EQ(log[17], std::string("caption statuslbl \"") + o.status + "\"");
+        EXPECT_TRUE(g.state().boardLocked);
+        EXPECT_EQ(g.state().turn, PlayerOne);
+    }
+}
+
+TEST(FinishGame, LeavesTheFinalBoardAndClockOnView) {
+    RecordedGame g;
+    g.setup(1, {0, 0, 0, 0, 0, 0, 1, 50, 0, 0, 0, 0, 0, 0, 9, 38});
+    g.state().clockMinutes = 12;
+    g.form().angka_MouseMove(3);
+    g.form().angka_Click(7);
+    g.takeLog();
+    for (int pit = 1; pit <= kPitCount; ++pit) {
+        g.form().angka_Click(pit);
+        g.form().angka_MouseMove(pit);
+    }
+    EXPECT_TRUE(g.takeLog().empty());
+    EXPECT_EQ(g.state().hoverIndex, 3);
+    EXPECT_EQ(g.state().clockMinutes, 12);
+    EXPECT_EQ(g.state().storeTotals(1), 51);
+}
+
+TEST(Stop1, LocksTheBoardAndStopsTheClockWithoutAResult) {
+    RecordedGame g;
+    g.form().new1_Click();
+    g.clicks({3});
+    g.form().Timer1_Timer();
+    g.takeLog();
+    g.form().stop1_Click();
+    EXPECT_EQ(g.takeLog(), std::vector<std::string>{"timer off"});
+    EXPECT_TRUE(g.state().boardLocked);
+    EXPECT_EQ(g.state().turn, PlayerTwo);
+    EXPECT_EQ(g.state().clockSeconds, 1);
+
+    g.form().angka_Click(10); // player two's move would be legal in a running game
+    g.form().angka_MouseMove(10);
+    EXPECT_TRUE(g.takeLog().empty());
+}
+
+TEST(Stop1, BeforeAnyGameOnlySwitchesTheStoppedTimerOff) {
+    RecordedGame g;
+    g.form().stop1_Click();
+    EXPECT_EQ(g.takeLog(), std::vector<std::string>{"timer off"});
+    EXPECT_TRUE(g.state().boardLocked);
+    EXPECT_EQ(g.pits(), Pits{});
+}
+
+TEST(Option1, ShowsTheNotAvailableMessageAndChangesNothing) {
+    RecordedGame g;
+    g.form().new1_Click();
+    g.clicks({3});
+    g.takeLog();
+    const Pits before = g.pits();
+    g.form().option1_Click();
+    EXPECT_EQ(g.takeLog(), std::vector<std::string>{
+                               "msgbox \"Sorry, masih dalam proyek !!\" 16 \"Sorry...\""});
+    EXPECT_EQ(g.pits(), before);
+    EXPECT_EQ(g.state().turn, PlayerTwo);
+    EXPECT_FALSE(g.state().boardLocked);
+}
+
+} // namespace
+} // namespace kalvora::testing
