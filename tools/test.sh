@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test: the plain
+# build, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a bounded fuzzing run of the replay driver.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh test
-cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVORA_BUILD_TESTS=ON
-cmake --build build-tests -j "$(nproc)"
-cd build-tests
-ctest --output-on-failure -j "$(nproc)"
+
+echo "== Build and test =="
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$(nproc)"
+ctest --preset default -j "$(nproc)"
+
+echo "== Sanitizers =="
+tools/sanitize.sh
+
+echo "== Fuzzing the replay driver =="
+tools/fuzz.sh "${KALVORA_FUZZ_SECONDS:-60}"
