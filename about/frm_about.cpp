@@ -1,0 +1,84 @@
+#include "frm_about.h"
+
+#include <QGuiApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+// 201 x 201: the 200 x 200 picture and a one-pixel strip of button face.
+constexpr int kClientSize = 201;
+const char* const kPicture = ":/assets/about_picture.bmp";
+} // namespace
+
+FrmAbout* FrmAbout::loaded_ = nullptr;
+
+FrmAbout* FrmAbout::instance() { return loaded_; }
+
+FrmAbout::FrmAbout() : picture_(QString::fromLatin1(kPicture)) {
+    // A tool window gets no taskbar button; frameless, it cannot be moved,
+    // resized or given an icon by the window manager.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("About Tembrel Kalvora"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Tool windows do not keep the program alive by default; this one must,
+    // so that closing the main window first leaves it on screen.
+    setAttribute(Qt::WA_QuitOnClose, true);
+    setFixedSize(kClientSize, kClientSize);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(windowTitle());
+}
+
+FrmAbout::~FrmAbout() {
+    if (loaded_ == this)
+        loaded_ = nullptr;
+}
+
+void FrmAbout::showAbout() {
+    if (!loaded_) {
+        loaded_ = new FrmAbout;
+        // Shown with no owner: centred on the screen.
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(), loaded_->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            loaded_->move(frame.topLeft());
+        }
+    }
+    loaded_->show();
+    loaded_->raise();
+    loaded_->activateWindow();
+}
+
+void FrmAbout::unload() { close(); }
+
+// Unloaded from the moment it closes: the next about command loads a new one,
+// even before this one is deleted.
+void FrmAbout::closeEvent(QCloseEvent* event) {
+    if (loaded_ == this)
+        loaded_ = nullptr;
+    QWidget::closeEvent(event);
+}
+
+void FrmAbout::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    painter.drawPixmap(0, 0, picture_);
+}
+
+// A click is a press and a release on the window.
+void FrmAbout::mouseReleaseEvent(QMouseEvent* event) {
+    if (rect().contains(event->position().toPoint()))
+        unload();
+}
+
+// Any key that types a character closes the window, whatever the character;
+// arrows, function keys and lone modifiers type nothing.
+void FrmAbout::keyPressEvent(QKeyEvent* event) {
+    if (event->text().isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    unload();
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The about window: one picture, no frame, closed by a click or a character
+// key. At most one exists; the about command loads it if needed and shows it.
+
+#include <QPixmap>
+#include <QWidget>
+
+class FrmAbout : public QWidget {
+    Q_OBJECT
+
+public:
+    // Load (if not loaded) and Show, modeless and without an owner.
+    static void showAbout();
+    // The loaded about window, or nullptr when none is open.
+    static FrmAbout* instance();
+
+    ~FrmAbout() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    FrmAbout();
+    void unload();
+
+    QPixmap picture_;
+    static FrmAbout* loaded_;
+};
