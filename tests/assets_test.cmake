@@ -1,0 +1,13 @@
+# Format checks of the committed pictures under assets/; plain C++, no toolkit.
+if(NOT TARGET GTest::gtest_main)
+    find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+get_filename_component(KALVORA_ASSETS_DIR_ABSOLUTE "${CMAKE_CURRENT_LIST_DIR}/../assets" ABSOLUTE)
+add_executable(kalvora_assets_tests ${CMAKE_CURRENT_LIST_DIR}/assets_test.cpp)
+target_compile_features(kalvora_assets_tests PRIVATE cxx_std_17)
+target_compile_definitions(kalvora_assets_tests
+    PRIVATE KALVORA_ASSETS_DIR="${KALVORA_ASSETS_DIR_ABSOLUTE}")
+target_link_libraries(kalvora_assets_tests PRIVATE GTest::gtest_main)
+gtest_discover_tests(kalvora_assets_tests DISCOVERY_TIMEOUT 60)

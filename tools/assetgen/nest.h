@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QImage>
+
+namespace assetgen {
+
+// Program icon: a woven nest holding three speckled eggs, on transparency.
+// Drawn afresh for each size, with less detail as the size shrinks.
+QImage drawNestIcon(int size);
+
+} // namespace assetgen

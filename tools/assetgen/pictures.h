@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+namespace assetgen {
+
+// Loads the bundled-by-Debian Liberation Sans faces. Returns false if missing,
+// since a silently substituted font would change every picture.
+bool loadFonts(QString* error);
+
+// Window background, 400x300 at scale 1.
+QImage drawBackground(double scale);
+
+struct ButtonPicture {
+    QString fileStem; // e.g. "new"
+    QString label;
+    QColor pressedInk;
+    double slabX; // where the button sits on the window, to pick the same stone
+};
+
+const std::vector<ButtonPicture>& buttonPictures();
+
+// Button face, 70x30 at scale 1.
+QImage drawButton(const ButtonPicture& button, bool pressed, double scale);
+
+// About box picture, 200x200 at scale 1.
+QImage drawAboutPicture(double scale);
+
+} // namespace assetgen
