@@ -1,7 +1,7 @@
 #include "frm_about.h"
 
-#include <QGuiApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,7 +15,9 @@ const char* const kPicture = ":/assets/about_picture.bmp";
 
 FrmAbout* FrmAbout::loaded_ = nullptr;
 
-FrmAbout* FrmAbout::instance() { return loaded_; }
+FrmAbout* FrmAbout::instance() {
+    return loaded_;
+}
 
 FrmAbout::FrmAbout() : picture_(QString::fromLatin1(kPicture)) {
     // A tool window gets no taskbar button; frameless, it cannot be moved,
@@ -51,7 +53,9 @@ void FrmAbout::showAbout() {
     loaded_->activateWindow();
 }
 
-void FrmAbout::unload() { close(); }
+void FrmAbout::unload() {
+    close();
+}
 
 // Unloaded from the moment it closes: the next about command loads a new one,
 // even before this one is deleted.

@@ -13,13 +13,17 @@ void Form1Procedures::Form_Load() {
     state_.mode = 1;
 }
 
-void Form1Procedures::new1_Click() { StartGame(); }
+void Form1Procedures::new1_Click() {
+    StartGame();
+}
 
 // The settings are not there yet: the message says so and nothing changes.
 void Form1Procedures::option1_Click() {
     display_.msgBox(text::kSettingsPrompt, kMsgBoxCritical, text::kSettingsTitle);
 }
 
-void Form1Procedures::about1_Click() { display_.showAbout(); }
+void Form1Procedures::about1_Click() {
+    display_.showAbout();
+}
 
 } // namespace kalvora

@@ -16,8 +16,7 @@ void Form1Procedures::Timer1_Timer() {
         state_.clockMinutes = 0;
         state_.clockHours = checkedAdd(state_.clockHours, 1);
     }
-    display_.setTimeCaption(
-        clockText(state_.clockHours, state_.clockMinutes, state_.clockSeconds));
+    display_.setTimeCaption(clockText(state_.clockHours, state_.clockMinutes, state_.clockSeconds));
 }
 
 } // namespace kalvora

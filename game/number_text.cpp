@@ -2,7 +2,9 @@
 
 namespace kalvora {
 
-std::string numberText(long long value) { return std::to_string(value); }
+std::string numberText(long long value) {
+    return std::to_string(value);
+}
 
 namespace {
 std::string twoDigits(long long value) {

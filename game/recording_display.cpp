@@ -11,7 +11,9 @@ std::string colourHex(Colour colour) {
 }
 
 namespace {
-void quoted(std::ostream& out, std::string_view text) { out << '"' << text << '"'; }
+void quoted(std::ostream& out, std::string_view text) {
+    out << '"' << text << '"';
+}
 } // namespace
 
 void RecordingDisplay::setPitCaption(int pit, std::string_view text) {
@@ -53,6 +55,8 @@ void RecordingDisplay::msgBox(std::string_view prompt, int style, std::string_vi
     out_ << '\n';
 }
 
-void RecordingDisplay::showAbout() { out_ << "show frmAbout\n"; }
+void RecordingDisplay::showAbout() {
+    out_ << "show frmAbout\n";
+}
 
 } // namespace kalvora

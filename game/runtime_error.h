@@ -20,8 +20,12 @@ private:
     int code_;
 };
 
-inline RuntimeError overflowError() { return RuntimeError(6, "Overflow"); }
-inline RuntimeError subscriptError() { return RuntimeError(9, "Subscript out of range"); }
+inline RuntimeError overflowError() {
+    return RuntimeError(6, "Overflow");
+}
+inline RuntimeError subscriptError() {
+    return RuntimeError(9, "Subscript out of range");
+}
 
 // Arithmetic on the fixed-width counters raises Overflow instead of wrapping.
 template <typename T> T checkedAdd(T value, long long amount) {

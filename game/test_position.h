@@ -11,8 +11,8 @@
 namespace kalvora {
 
 struct TestPosition {
-    std::int16_t turn = PlayerOne;           // 1..3
-    std::int16_t mode = 1;                   // any 16-bit value
+    std::int16_t turn = PlayerOne;              // 1..3
+    std::int16_t mode = 1;                      // any 16-bit value
     std::array<std::int16_t, kPitCount> pits{}; // pits 1..16 in order, each 0..32767
 };
 

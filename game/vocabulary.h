@@ -22,24 +22,38 @@ enum Player : std::int16_t {
     PlayerCount = 4
 };
 
-constexpr bool isPitIndex(int pit) { return pit >= kFirstPit && pit <= kPitCount; }
-constexpr bool isStore(int pit) { return pit == kPlayerOneStore || pit == kPlayerTwoStore; }
+constexpr bool isPitIndex(int pit) {
+    return pit >= kFirstPit && pit <= kPitCount;
+}
+constexpr bool isStore(int pit) {
+    return pit == kPlayerOneStore || pit == kPlayerTwoStore;
+}
 
 // The computer plays from player two's side, so every turn other than 1 owns
 // the top row.
-constexpr bool isPlayerOneTurn(int turn) { return turn == PlayerOne; }
-constexpr int ownStore(int turn) { return isPlayerOneTurn(turn) ? kPlayerOneStore : kPlayerTwoStore; }
+constexpr bool isPlayerOneTurn(int turn) {
+    return turn == PlayerOne;
+}
+constexpr int ownStore(int turn) {
+    return isPlayerOneTurn(turn) ? kPlayerOneStore : kPlayerTwoStore;
+}
 constexpr int opponentStore(int turn) {
     return isPlayerOneTurn(turn) ? kPlayerTwoStore : kPlayerOneStore;
 }
-constexpr int firstOwnPit(int turn) { return isPlayerOneTurn(turn) ? 1 : kPlayerOneStore + 1; }
-constexpr int lastOwnPit(int turn) { return ownStore(turn) - 1; }
+constexpr int firstOwnPit(int turn) {
+    return isPlayerOneTurn(turn) ? 1 : kPlayerOneStore + 1;
+}
+constexpr int lastOwnPit(int turn) {
+    return ownStore(turn) - 1;
+}
 constexpr bool isOwnSmallPit(int turn, int pit) {
     return pit >= firstOwnPit(turn) && pit <= lastOwnPit(turn);
 }
 
 // Small pit p faces 16 - p across the board (1 and 15, ..., 7 and 9).
-constexpr int oppositePit(int pit) { return kPitCount - pit; }
+constexpr int oppositePit(int pit) {
+    return kPitCount - pit;
+}
 
 // The pit k steps after pit `from`, round the ring (k may be up to 16).
 constexpr int pitAfter(int from, int steps) {

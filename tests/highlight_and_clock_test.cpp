@@ -36,9 +36,8 @@ struct Eligibility {
 
 TEST(PitHighlight, KeepsOffTheStoreOfThePlayerNotToMove) {
     const Eligibility cases[] = {
-        {1, 16, false}, {1, 8, true},  {1, 12, true}, {1, 1, true},
-        {2, 8, false},  {2, 16, true}, {2, 3, true},  {3, 8, false},
-        {3, 16, true},  {2, 15, true},
+        {1, 16, false}, {1, 8, true}, {1, 12, true}, {1, 1, true},  {2, 8, false},
+        {2, 16, true},  {2, 3, true}, {3, 8, false}, {3, 16, true}, {2, 15, true},
     };
     for (const Eligibility& c : cases) {
         SCOPED_TRACE(std::to_string(c.turn) + " over " + std::to_string(c.pit));
@@ -95,10 +94,9 @@ std::string timeAfter(RecordedGame& g, long count) {
 
 TEST(GameClock, RollsOverSecondsMinutesAndHours) {
     const std::pair<long, const char*> readings[] = {
-        {1, "00:00:01"},        {9, "00:00:09"},        {10, "00:00:10"},
-        {59, "00:00:59"},       {60, "00:01:00"},       {61, "00:01:01"},
-        {3599, "00:59:59"},     {3600, "01:00:00"},     {35999, "09:59:59"},
-        {36000, "10:00:00"},    {359999, "99:59:59"},   {360000, "100:00:00"},
+        {1, "00:00:01"},       {9, "00:00:09"},     {10, "00:00:10"},     {59, "00:00:59"},
+        {60, "00:01:00"},      {61, "00:01:01"},    {3599, "00:59:59"},   {3600, "01:00:00"},
+        {35999, "09:59:59"},   {36000, "10:00:00"}, {359999, "99:59:59"}, {360000, "100:00:00"},
         {363661, "101:01:01"},
     };
     RecordedGame g;

@@ -21,9 +21,9 @@ struct Sequence {
     GameState state;
     ScreenModel screen;
     Form1Procedures form{state, screen};
-    bool started = false;   // a start has opened the board at least once
-    bool positioned = false; // a test position replaced the game's seeds
-    bool ticked = false;     // the clock has ticked since the last start
+    bool started = false;      // a start has opened the board at least once
+    bool positioned = false;   // a test position replaced the game's seeds
+    bool ticked = false;       // the clock has ticked since the last start
     bool captionsShown = true; // the counts on screen are those of the pits
     int expectedSeeds = 0;
     int expectedMode = 1; // only a test position changes it
@@ -32,10 +32,14 @@ struct Sequence {
 
 bool isKnownStatus(const std::string& status) {
     static const std::set<std::string> known = {
-        "Welcome to Kalvoro 1.0",     "Player one Turn",
-        "Player two Turn",            "Computer Turn",
-        "The Winner is...Player one", "The Winner is...Player two",
-        "The Winner is...Computer",   "The Result is...DRAW !!",
+        "Welcome to Kalvoro 1.0",
+        "Player one Turn",
+        "Player two Turn",
+        "Computer Turn",
+        "The Winner is...Player one",
+        "The Winner is...Player two",
+        "The Winner is...Computer",
+        "The Result is...DRAW !!",
     };
     return known.count(status) > 0;
 }
@@ -52,7 +56,8 @@ std::string violation(const Sequence& s) {
         for (int p = kFirstPit; p <= kPitCount; ++p) {
             if (g.pits(p) < 0)
                 why << "pit " << p << " negative; ";
-            if (s.captionsShown && s.screen.captions[static_cast<std::size_t>(p)] != numberText(g.pits(p)))
+            if (s.captionsShown &&
+                s.screen.captions[static_cast<std::size_t>(p)] != numberText(g.pits(p)))
                 why << "pit " << p << " shows " << s.screen.captions[static_cast<std::size_t>(p)]
                     << " but holds " << g.pits(p) << "; ";
         }

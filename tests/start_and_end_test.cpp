@@ -31,7 +31,8 @@ std::vector<std::string> startLog() {
         log.push_back("forecolor angka " + std::to_string(i) + " FFFFFF");
     }
     for (int i = 1; i <= 16; ++i) {
-        log.push_back("caption angka " + std::to_string(i) + (i == 8 || i == 16 ? " \"0\"" : " \"7\""));
+        log.push_back("caption angka " + std::to_string(i) +
+                      (i == 8 || i == 16 ? " \"0\"" : " \"7\""));
         log.push_back("backcolor box " + std::to_string(i) + " 808080");
     }
     log.push_back("caption statuslbl \"Player one Turn\"");
@@ -106,7 +107,7 @@ TEST(FinishGame, ComparesOnlyTheStores) {
         {48, 50, 0, "The Winner is...Computer"},
         {48, 50, -1, "The Winner is...Computer"},
         {50, 48, 9, "The Winner is...Player one"},
-        {30, 30, 4, "The Result is...DRAW !!"},  // 38 seeds still in player two's row
+        {30, 30, 4, "The Result is...DRAW !!"},    // 38 seeds still in player two's row
         {31, 30, 1, "The Winner is...Player one"}, // the row's seeds count for nobody
     };
     for (const Outcome& o : outcomes) {
@@ -175,8 +176,8 @@ TEST(Option1, ShowsTheNotAvailableMessageAndChangesNothing) {
     g.takeLog();
     const Pits before = g.pits();
     g.form().option1_Click();
-    EXPECT_EQ(g.takeLog(), std::vector<std::string>{
-                               "msgbox \"Sorry, masih dalam proyek !!\" 16 \"Sorry...\""});
+    EXPECT_EQ(g.takeLog(),
+              std::vector<std::string>{"msgbox \"Sorry, masih dalam proyek !!\" 16 \"Sorry...\""});
     EXPECT_EQ(g.pits(), before);
     EXPECT_EQ(g.state().turn, PlayerTwo);
     EXPECT_FALSE(g.state().boardLocked);

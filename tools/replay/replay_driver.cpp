@@ -78,9 +78,9 @@ std::string stateLine(const GameState& g) {
     for (int p = kFirstPit; p <= kPitCount; ++p)
         line << (p > kFirstPit ? "," : "") << g.pits(p);
     line << " turn=" << g.turn << " mode=" << g.mode << " locked=" << (g.boardLocked ? 1 : 0)
-         << " hover=" << g.hoverIndex << " stores=" << g.storeTotals(1) << ','
-         << g.storeTotals(2) << " ambil=" << g.ambil << " clock=" << g.clockHours << ':'
-         << g.clockMinutes << ':' << static_cast<int>(g.clockSeconds) << '\n';
+         << " hover=" << g.hoverIndex << " stores=" << g.storeTotals(1) << ',' << g.storeTotals(2)
+         << " ambil=" << g.ambil << " clock=" << g.clockHours << ':' << g.clockMinutes << ':'
+         << static_cast<int>(g.clockSeconds) << '\n';
     return line.str();
 }
 
@@ -121,10 +121,10 @@ public:
                 wholeNumber(line[2], std::numeric_limits<std::int16_t>::min(),
                             std::numeric_limits<std::int16_t>::max(), "mode"));
             for (int p = kFirstPit; p <= kPitCount; ++p)
-                position.pits[static_cast<std::size_t>(p - 1)] = static_cast<std::int16_t>(
-                    wholeNumber(line[static_cast<std::size_t>(2 + p)], 0,
-                                std::numeric_limits<std::int16_t>::max(),
-                                "count of pit " + std::to_string(p)));
+                position.pits[static_cast<std::size_t>(p - 1)] =
+                    static_cast<std::int16_t>(wholeNumber(line[static_cast<std::size_t>(2 + p)], 0,
+                                                          std::numeric_limits<std::int16_t>::max(),
+                                                          "count of pit " + std::to_string(p)));
             applyTestPosition(state_, position);
         } else {
             throw ScriptError("unknown event '" + event + "'");
@@ -138,7 +138,9 @@ private:
     Form1Procedures form_;
 };
 
-bool isSkipped(const std::vector<std::string>& line) { return line.empty() || line[0][0] == '#'; }
+bool isSkipped(const std::vector<std::string>& line) {
+    return line.empty() || line[0][0] == '#';
+}
 
 } // namespace
 

@@ -1,0 +1,77 @@
+#pragma once
+// Reaches the main window's controls by their names, and plays events on it
+// the way a user would: clicks on buttons and labels, pointer movement.
+
+#include "form1.h"
+#include "pit_label.h"
+#include "pit_square.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace kalvora::testing {
+
+template <typename Control = QWidget> Control* control(Form1& form, const QString& name) {
+    auto* found = form.findChild<Control*>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+inline PitSquare* box(Form1& form, int pit) {
+    return control<PitSquare>(form, QStringLiteral("box%1").arg(pit));
+}
+inline PitLabel* angka(Form1& form, int pit) {
+    return control<PitLabel>(form, QStringLiteral("angka%1").arg(pit));
+}
+
+// "new1", "stop1", "option1", "about1": a click on the button; "angkaN": a
+// click on pit N's label; "moveN": the pointer moves onto pit N's label.
+inline void play(Form1& form, const QStringList& events) {
+    for (const QString& event : events) {
+        if (event.startsWith(QLatin1String("angka"))) {
+            QTest::mouseClick(control(form, event), Qt::LeftButton);
+        } else if (event.startsWith(QLatin1String("move"))) {
+            QTest::mouseMove(angka(form, event.mid(4).toInt()));
+        } else {
+            QTest::mouseClick(control(form, event), Qt::LeftButton);
+        }
+    }
+}
+
+// A self-sizing label is as large as its text, give or take the pixel that
+// the text's bounding box adds.
+inline bool sizedToText(const QLabel* label) {
+    const QFontMetrics metrics(label->font());
+    const int advance = metrics.horizontalAdvance(label->text());
+    return label->width() >= advance && label->width() <= advance + 2 &&
+           label->height() >= metrics.height() && label->height() <= metrics.height() + 2;
+}
+
+inline QStringList captions(Form1& form) {
+    QStringList texts;
+    for (int pit = 1; pit <= 16; ++pit)
+        texts << angka(form, pit)->text();
+    return texts;
+}
+
+// Runs `inspect` on the next modal box once it is up, then dismisses it with
+// its first button. Arm it before the event that opens the box.
+inline void whenModalBoxOpens(const std::function<void(QMessageBox*)>& inspect) {
+    QTimer::singleShot(10, [inspect] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            whenModalBoxOpens(inspect);
+            return;
+        }
+        inspect(box);
+        box->buttons().first()->click();
+    });
+}
+
+} // namespace kalvora::testing

@@ -1,0 +1,19 @@
+#pragma once
+// A free label that sizes itself to its text, growing and shrinking to the
+// right from a fixed left edge.
+
+#include <QLabel>
+
+class AutoSizeLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit AutoSizeLabel(QWidget* parent = nullptr) : QLabel(parent) {
+        setTextFormat(Qt::PlainText);
+    }
+
+    void setCaption(const QString& text) {
+        setText(text);
+        adjustSize(); // a child's resize keeps its top-left corner
+    }
+};

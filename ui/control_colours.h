@@ -1,0 +1,25 @@
+#pragma once
+// Colours of the controls. The game writes them as &HBBGGRR numbers: red is
+// the low byte.
+
+#include "vocabulary.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
+namespace kalvora {
+
+inline QColor toQColor(Colour bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+// A label's ForeColor: the colour its text is drawn in.
+inline void setForeColor(QWidget* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace kalvora

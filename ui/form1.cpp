@@ -1,0 +1,216 @@
+#include "form1.h"
+
+#include "auto_size_label.h"
+#include "control_colours.h"
+#include "control_layout.h"
+#include "form1_procedures.h"
+#include "game_state.h"
+#include "picture.h"
+#include "picture_button.h"
+#include "pit_label.h"
+#include "pit_square.h"
+#include "qt_display.h"
+#include "shape.h"
+#include "window_font.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+
+#include <cstdlib>
+
+using kalvora::Form1Procedures;
+namespace layout = kalvora::layout;
+
+namespace {
+
+std::size_t slot(int pit) {
+    return static_cast<std::size_t>(pit - 1);
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      background_(std::make_unique<Picture>(QStringLiteral(":/assets/background.bmp"))),
+      state_(std::make_unique<kalvora::GameState>()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tembrel - Kalvoro 1.0"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/kalvora.ico")));
+    // A fixed border: the size hints pin the window, so it cannot be resized
+    // or maximized.
+    setFixedSize(layout::kClientArea.toRect().size());
+
+    createControls();
+
+    QtDisplay::Controls controls;
+    controls.box = box_;
+    controls.angka = angka_;
+    controls.statuslbl = statuslbl_;
+    controls.timelbl = timelbl_;
+    controls.Timer1 = Timer1_;
+    controls.window = this;
+    display_ = std::make_unique<QtDisplay>(controls);
+    procedures_ = std::make_unique<Form1Procedures>(*state_, *display_);
+    wireEvents();
+
+    if (QScreen* screen = this->screen()) {
+        QRect centred(QPoint(), size());
+        centred.moveCenter(screen->availableGeometry().center());
+        move(centred.topLeft());
+    }
+    new1_->setFocus();
+
+    forward(&Form1Procedures::Form_Load);
+}
+
+Form1::~Form1() = default;
+
+// Created back to front: each control is drawn over those made before it, and
+// the Tab key visits the ones that take the focus in the same order.
+void Form1::createControls() {
+    auto place = [](QWidget* control, const char* name, const layout::Twips& at) {
+        control->setObjectName(QLatin1String(name));
+        control->setGeometry(at.toRect());
+    };
+    using kalvora::toQColor;
+    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kLightBlue), 1, this), "Shape1",
+          layout::kShape1);
+    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kGreen), 1, this), "Shape2",
+          layout::kShape2);
+    place(new Shape(Shape::Kind::RoundedRectangle, toQColor(kalvora::kLightYellow), 2, this),
+          "Shape3", layout::kShape3);
+
+    const QColor buttonText = palette().color(QPalette::ButtonText);
+    createFreeLabel("playerlbl1", "Player1", layout::kPlayerLabelPoints, buttonText)
+        ->move(layout::kPlayerlbl1.toRect().topLeft());
+    createFreeLabel("playerlbl2", "Player2", layout::kPlayerLabelPoints, buttonText)
+        ->move(layout::kPlayerlbl2.toRect().topLeft());
+    statuslbl_ = createFreeLabel("statuslbl", kalvora::text::kWelcome, layout::kTimeAndStatusPoints,
+                                 toQColor(kalvora::kBlue));
+    statuslbl_->move(layout::kStatuslbl.toRect().topLeft());
+    timelbl_ = createFreeLabel("timelbl", kalvora::text::kInitialClock,
+                               layout::kTimeAndStatusPoints, toQColor(kalvora::kRed));
+    timelbl_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    timelbl_->move(layout::kTimelbl.toRect().topLeft());
+
+    new1_ = createButton("new1", "new", "Start the game !!");
+    new1_->setGeometry(layout::kNew1.toRect());
+    stop1_ = createButton("stop1", "stop", "Stop the game !!");
+    stop1_->setGeometry(layout::kStop1.toRect());
+    about1_ = createButton("about1", "about", "Who am I ??");
+    about1_->setGeometry(layout::kAbout1.toRect());
+
+    for (int pit : layout::kSquaresBehindOption1)
+        createPit(pit);
+
+    Timer1_ = new QTimer(this);
+    Timer1_->setObjectName(QStringLiteral("Timer1"));
+    Timer1_->setInterval(kalvora::kTimerIntervalMs);
+
+    option1_ = createButton("option1", "option", "Setting game");
+    option1_->setGeometry(layout::kOption1.toRect());
+
+    createPit(layout::kFrontSquare);
+}
+
+void Form1::createPit(int pit) {
+    auto* square = new PitSquare(this);
+    square->setObjectName(QStringLiteral("box%1").arg(pit));
+    square->setGeometry(layout::kBoxes[slot(pit)].toRect());
+    square->setBackColor(kalvora::toQColor(kalvora::kGrey));
+
+    auto* label = new PitLabel(square);
+    label->setObjectName(QStringLiteral("angka%1").arg(pit));
+    const QRect inside = square->clientRect();
+    const QRect at = layout::pitLabel(pit).toRect().translated(inside.topLeft());
+    label->setGeometry(at);
+    // A child shows only inside its square's edge, as a window's children are
+    // clipped to its client area; where the label juts out, the edge is hit.
+    if (!inside.contains(at))
+        label->setMask(QRegion(inside.intersected(at).translated(-at.topLeft())));
+    label->setFont(kalvora::windowFont(kalvora::isStore(pit) ? layout::kStorePoints
+                                                             : layout::kSmallPitPoints));
+    const kalvora::Colour colour = pit == kalvora::kPlayerOneStore   ? kalvora::kGreen
+                                   : pit == kalvora::kPlayerTwoStore ? kalvora::kLightBlue
+                                                                     : kalvora::kWhite;
+    kalvora::setForeColor(label, kalvora::toQColor(colour));
+    label->setText(QString::fromLatin1(kalvora::text::kInitialCount));
+
+    box_[slot(pit)] = square;
+    angka_[slot(pit)] = label;
+}
+
+PictureButton* Form1::createButton(const char* name, const char* picture, const char* toolTip) {
+    const QString path = QStringLiteral(":/assets/%1").arg(QLatin1String(picture));
+    auto* button = new PictureButton(path + QStringLiteral(".bmp"),
+                                     path + QStringLiteral("_pressed.bmp"), this);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(QLatin1String(toolTip));
+    return button;
+}
+
+AutoSizeLabel* Form1::createFreeLabel(const char* name, const char* text, double points,
+                                      const QColor& colour) {
+    auto* label = new AutoSizeLabel(this);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(kalvora::windowFont(points));
+    kalvora::setForeColor(label, colour);
+    label->setCaption(QLatin1String(text));
+    return label;
+}
+
+void Form1::wireEvents() {
+    connect(new1_, &QAbstractButton::clicked, this,
+            [this] { forward(&Form1Procedures::new1_Click); });
+    connect(stop1_, &QAbstractButton::clicked, this,
+            [this] { forward(&Form1Procedures::stop1_Click); });
+    connect(option1_, &QAbstractButton::clicked, this,
+            [this] { forward(&Form1Procedures::option1_Click); });
+    connect(about1_, &QAbstractButton::clicked, this,
+            [this] { forward(&Form1Procedures::about1_Click); });
+    connect(Timer1_, &QTimer::timeout, this, [this] { forward(&Form1Procedures::Timer1_Timer); });
+    for (int pit = kalvora::kFirstPit; pit <= kalvora::kPitCount; ++pit) {
+        connect(angka_[slot(pit)], &PitLabel::clicked, this, [this, pit] {
+            forward([pit](Form1Procedures& procedures) { procedures.angka_Click(pit); });
+        });
+        connect(angka_[slot(pit)], &PitLabel::moved, this, [this, pit] {
+            forward([pit](Form1Procedures& procedures) { procedures.angka_MouseMove(pit); });
+        });
+    }
+}
+
+// No exception may cross Qt's event loop: a run-time error in an event
+// procedure is reported here and ends the program.
+void Form1::forward(const std::function<void(Form1Procedures&)>& procedure) {
+    try {
+        procedure(*procedures_);
+    } catch (const std::exception& error) {
+        endWithRunTimeError(error.what());
+    }
+}
+
+void Form1::endWithRunTimeError(const char* what) {
+    Timer1_->stop();
+    QMessageBox::critical(this, QCoreApplication::applicationName(), QString::fromUtf8(what));
+    // Before the event loop runs there is no loop to leave.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(1);
+    else
+        std::exit(1);
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPixmap& picture = background_->at(devicePixelRatioF());
+    if (picture.isNull())
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+    else
+        painter.drawPixmap(0, 0, picture);
+}

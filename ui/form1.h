@@ -1,0 +1,65 @@
+#pragma once
+// The main window: builds the controls of the layout, forwards every control
+// event with its pit index to the game's event procedures, and lets QtDisplay
+// apply what they show. It owns the game state and holds no rule.
+
+#include "vocabulary.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class AutoSizeLabel;
+class Picture;
+class PictureButton;
+class PitLabel;
+class PitSquare;
+class QTimer;
+class QtDisplay;
+class Shape;
+
+namespace kalvora {
+class Form1Procedures;
+struct GameState;
+} // namespace kalvora
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // For tests that need a position no game reaches by ordinary play.
+    kalvora::GameState& gameState() { return *state_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createControls();
+    void createPit(int pit);
+    PictureButton* createButton(const char* name, const char* picture, const char* toolTip);
+    AutoSizeLabel* createFreeLabel(const char* name, const char* text, double points,
+                                   const QColor& colour);
+    void wireEvents();
+    void forward(const std::function<void(kalvora::Form1Procedures&)>& procedure);
+    void endWithRunTimeError(const char* what);
+
+    std::array<PitSquare*, kalvora::kPitCount> box_{};
+    std::array<PitLabel*, kalvora::kPitCount> angka_{};
+    PictureButton* new1_ = nullptr;
+    PictureButton* stop1_ = nullptr;
+    PictureButton* option1_ = nullptr;
+    PictureButton* about1_ = nullptr;
+    AutoSizeLabel* statuslbl_ = nullptr;
+    AutoSizeLabel* timelbl_ = nullptr;
+    QTimer* Timer1_ = nullptr;
+
+    std::unique_ptr<Picture> background_;
+    std::unique_ptr<kalvora::GameState> state_;
+    std::unique_ptr<QtDisplay> display_;
+    std::unique_ptr<kalvora::Form1Procedures> procedures_;
+};

@@ -1,0 +1,57 @@
+#include "picture_button.h"
+
+#include <QPainter>
+
+PictureButton::PictureButton(const QString& picture, const QString& downPicture, QWidget* parent)
+    : QAbstractButton(parent), picture_(picture), downPicture_(downPicture) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+namespace {
+
+void frame(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+    painter.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
+    painter.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
+    painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+    painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+}
+
+} // namespace
+
+// The classic push button: a raised bevel, sunk while pressed, with a black
+// frame round the button that has the focus and a dotted rectangle inside it.
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QColor face = palette().color(QPalette::Button);
+    const QColor shadow(0x80, 0x80, 0x80);
+    painter.fillRect(rect(), face);
+
+    const bool down = isDown();
+    const QPixmap& pixmap = (down ? downPicture_ : picture_).at(devicePixelRatioF());
+    if (!pixmap.isNull()) {
+        const QSize size = pixmap.deviceIndependentSize().toSize();
+        QPoint at((width() - size.width()) / 2, (height() - size.height()) / 2);
+        if (down)
+            at += QPoint(1, 1);
+        painter.drawPixmap(at, pixmap);
+    }
+
+    QRect edge = rect();
+    if (hasFocus() || down) {
+        frame(painter, edge, Qt::black, Qt::black);
+        edge.adjust(1, 1, -1, -1);
+    }
+    if (down) {
+        frame(painter, edge, shadow, shadow);
+    } else {
+        frame(painter, edge, Qt::white, Qt::black);
+        frame(painter, edge.adjusted(1, 1, -1, -1), face, shadow);
+    }
+
+    if (hasFocus()) {
+        QPen dots(Qt::black, 1, Qt::DotLine);
+        painter.setPen(dots);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(4, 4, -5, -5));
+    }
+}

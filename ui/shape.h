@@ -1,0 +1,22 @@
+#pragma once
+// Shape1..3: a plain rectangle or a rounded one, filled, with a black border
+// drawn inside its bounds. It answers nothing.
+
+#include <QWidget>
+
+class Shape : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Kind { Rectangle, RoundedRectangle };
+
+    Shape(Kind kind, const QColor& fill, int borderWidth, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Kind kind_;
+    QColor fill_;
+    int borderWidth_;
+};

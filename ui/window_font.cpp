@@ -1,0 +1,26 @@
+#include "window_font.h"
+
+#include <QFontDatabase>
+
+#include <cmath>
+
+namespace kalvora {
+
+QString windowFontFamily() {
+    static const char* const kPreferred[] = {"MS Sans Serif", "Liberation Sans", "DejaVu Sans"};
+    for (const char* family : kPreferred) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(family)))
+            return QString::fromLatin1(family);
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+QFont windowFont(double points) {
+    QFont font(windowFontFamily());
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(true);
+    return font;
+}
+
+} // namespace kalvora
