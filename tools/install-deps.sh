@@ -7,7 +7,7 @@ set -euo pipefail
 build_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev
                 fonts-liberation fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick
-               desktop-file-utils appstream clang libclang-rt-dev valgrind libx11-dev)
+               desktop-file-utils appstream clang libclang-rt-dev valgrind libx11-dev dpkg-dev file)
 
 case "${1:-play}" in
     play) wanted=("${build_packages[@]}") ;;

@@ -2,17 +2,14 @@
 // window closes.
 
 #include "form1.h"
-#include "kalvora_version.h"
+#include "application_facts.h"
 #include "window_lifetime.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QString::fromLatin1(kalvora::version::kProduct));
-    QCoreApplication::setOrganizationName(QString::fromLatin1(kalvora::version::kCompany));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(kalvora::version::kFileVersion));
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(kalvora::version::kAppId));
+    setApplicationFacts();
 
     QApplication::setQuitOnLastWindowClosed(false);
     WindowLifetime lifetime([] { QCoreApplication::quit(); });

@@ -1,7 +1,9 @@
 // The about window: one at a time, closed by a click or a character key,
 // modeless over a running game, and keeping the program alive on its own.
 
+#include "application_facts.h"
 #include "form1.h"
+#include "kalvora_version.h"
 #include "frm_about.h"
 #include "window_lifetime.h"
 
@@ -35,6 +37,16 @@ private slots:
         if (FrmAbout* about = FrmAbout::instance())
             about->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void versionFactsReachTheApplication() {
+        setApplicationFacts();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Kalvora"));
+        QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Tembrel International"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0.0"));
+        QCOMPARE(QString::fromLatin1(kalvora::version::kVersionString), QStringLiteral("1.00"));
+        QCOMPARE(QString::fromLatin1(kalvora::version::kInternalName),
+                 QStringLiteral("Qor Kalvora"));
     }
 
     void looksAsDrawn() {

@@ -1,0 +1,12 @@
+#include "application_facts.h"
+
+#include "kalvora_version.h"
+
+#include <QGuiApplication>
+
+void setApplicationFacts() {
+    QCoreApplication::setApplicationName(QString::fromLatin1(kalvora::version::kProduct));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kalvora::version::kCompany));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kalvora::version::kFileVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kalvora::version::kAppId));
+}
