@@ -1,5 +1,6 @@
 #include "frm_about.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -11,6 +12,14 @@ namespace {
 // 201 x 201: the 200 x 200 picture and a one-pixel strip of button face.
 constexpr int kClientSize = 201;
 const char* const kPicture = ":/assets/about_picture.bmp";
+
+// A screen reader announces a top-level window as a frame; Qt would present a
+// plain QWidget as a client area, which readers pass over.
+QAccessibleInterface* accessibleWindow(const QString& className, QObject* object) {
+    if (className == QLatin1String("FrmAbout") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
 } // namespace
 
 FrmAbout* FrmAbout::loaded_ = nullptr;
@@ -20,6 +29,8 @@ FrmAbout* FrmAbout::instance() {
 }
 
 FrmAbout::FrmAbout() : picture_(QString::fromLatin1(kPicture)) {
+    static const bool roleInstalled = (QAccessible::installFactory(accessibleWindow), true);
+    Q_UNUSED(roleInstalled);
     // A tool window gets no taskbar button; frameless, it cannot be moved,
     // resized or given an icon by the window manager.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
@@ -31,6 +42,10 @@ FrmAbout::FrmAbout() : picture_(QString::fromLatin1(kPicture)) {
     setFixedSize(kClientSize, kClientSize);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(windowTitle());
+    // The window is all picture: a screen reader reads the words drawn in it.
+    setAccessibleDescription(QStringLiteral(
+        "Kalvora. Tembrel International. Author: Tembrel game team. "
+        "Idea: traditional sowing games. Web site: see package. E-mail: see package."));
 }
 
 FrmAbout::~FrmAbout() {
@@ -68,7 +83,7 @@ void FrmAbout::closeEvent(QCloseEvent* event) {
 void FrmAbout::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Button));
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawPixmap(0, 0, picture_.at(devicePixelRatioF()));
 }
 
 // A click is a press and a release on the window.

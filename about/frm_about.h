@@ -2,7 +2,8 @@
 // The about window: one picture, no frame, closed by a click or a character
 // key. At most one exists; the about command loads it if needed and shows it.
 
-#include <QPixmap>
+#include "picture.h"
+
 #include <QWidget>
 
 class FrmAbout : public QWidget {
@@ -26,6 +27,6 @@ private:
     FrmAbout();
     void unload();
 
-    QPixmap picture_;
+    Picture picture_;
     static FrmAbout* loaded_;
 };

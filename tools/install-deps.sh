@@ -7,7 +7,10 @@ set -euo pipefail
 build_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev
                 fonts-liberation fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick
-               desktop-file-utils appstream clang libclang-rt-dev valgrind libx11-dev dpkg-dev file)
+               desktop-file-utils appstream clang libclang-rt-dev valgrind libx11-dev dpkg-dev file
+               dbus-daemon at-spi2-core python3-pyatspi python3-xlib
+               dbus-bin qt6-base-private-dev libbenchmark-dev libxcb-damage0-dev
+               libxcb-xtest0-dev)
 
 case "${1:-play}" in
     play) wanted=("${build_packages[@]}") ;;

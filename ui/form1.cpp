@@ -8,11 +8,13 @@
 #include "picture.h"
 #include "picture_button.h"
 #include "pit_label.h"
+#include "pit_names.h"
 #include "pit_square.h"
 #include "qt_display.h"
 #include "shape.h"
 #include "window_font.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -32,6 +34,29 @@ std::size_t slot(int pit) {
     return static_cast<std::size_t>(pit - 1);
 }
 
+// Roles a screen reader announces: the window as a frame, each square as a
+// panel named after its pit around the count label. Qt would present both
+// as plain client areas, which readers pass over.
+QAccessibleInterface* accessibleRole(const QString& className, QObject* object) {
+    if (!object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String("Form1"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("PitSquare"))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    return nullptr;
+}
+
+// The program icon at every size drawn, from the title bar's 16 pixels to the
+// 256 of a launcher on a dense screen.
+QIcon programIcon() {
+    QIcon icon(QStringLiteral(":/assets/kalvora.ico"));
+    for (int size : {64, 128, 256})
+        icon.addFile(QStringLiteral(":/assets/kalvora-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent)
@@ -40,9 +65,11 @@ Form1::Form1(QWidget* parent)
                           Qt::WindowCloseButtonHint),
       background_(std::make_unique<Picture>(QStringLiteral(":/assets/background.bmp"))),
       state_(std::make_unique<kalvora::GameState>()) {
+    static const bool rolesInstalled = (QAccessible::installFactory(accessibleRole), true);
+    Q_UNUSED(rolesInstalled);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tembrel - Kalvoro 1.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/kalvora.ico")));
+    setWindowIcon(programIcon());
     // A fixed border: the size hints pin the window, so it cannot be resized
     // or maximized.
     setFixedSize(layout::kClientArea.toRect().size());
@@ -100,11 +127,11 @@ void Form1::createControls() {
     timelbl_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     timelbl_->move(layout::kTimelbl.toRect().topLeft());
 
-    new1_ = createButton("new1", "new", "Start the game !!");
+    new1_ = createButton("new1", "new", "Play Game", "Start the game !!");
     new1_->setGeometry(layout::kNew1.toRect());
-    stop1_ = createButton("stop1", "stop", "Stop the game !!");
+    stop1_ = createButton("stop1", "stop", "Stop Game", "Stop the game !!");
     stop1_->setGeometry(layout::kStop1.toRect());
-    about1_ = createButton("about1", "about", "Who am I ??");
+    about1_ = createButton("about1", "about", "About ?", "Who am I ??");
     about1_->setGeometry(layout::kAbout1.toRect());
 
     for (int pit : layout::kSquaresBehindOption1)
@@ -114,7 +141,7 @@ void Form1::createControls() {
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(kalvora::kTimerIntervalMs);
 
-    option1_ = createButton("option1", "option", "Setting game");
+    option1_ = createButton("option1", "option", "Option", "Setting game");
     option1_->setGeometry(layout::kOption1.toRect());
 
     createPit(layout::kFrontSquare);
@@ -125,6 +152,7 @@ void Form1::createPit(int pit) {
     square->setObjectName(QStringLiteral("box%1").arg(pit));
     square->setGeometry(layout::kBoxes[slot(pit)].toRect());
     square->setBackColor(kalvora::toQColor(kalvora::kGrey));
+    square->setAccessibleName(QString::fromStdString(kalvora::pitName(pit)));
 
     auto* label = new PitLabel(square);
     label->setObjectName(QStringLiteral("angka%1").arg(pit));
@@ -147,12 +175,17 @@ void Form1::createPit(int pit) {
     angka_[slot(pit)] = label;
 }
 
-PictureButton* Form1::createButton(const char* name, const char* picture, const char* toolTip) {
+// A picture button has no caption: a screen reader reads the words drawn in
+// its picture instead, and its tooltip as the description.
+PictureButton* Form1::createButton(const char* name, const char* picture, const char* words,
+                                   const char* toolTip) {
     const QString path = QStringLiteral(":/assets/%1").arg(QLatin1String(picture));
     auto* button = new PictureButton(path + QStringLiteral(".bmp"),
                                      path + QStringLiteral("_pressed.bmp"), this);
     button->setObjectName(QLatin1String(name));
     button->setToolTip(QLatin1String(toolTip));
+    button->setAccessibleName(QLatin1String(words));
+    button->setAccessibleDescription(QLatin1String(toolTip));
     return button;
 }
 

@@ -41,7 +41,8 @@ protected:
 private:
     void createControls();
     void createPit(int pit);
-    PictureButton* createButton(const char* name, const char* picture, const char* toolTip);
+    PictureButton* createButton(const char* name, const char* picture, const char* words,
+                                const char* toolTip);
     AutoSizeLabel* createFreeLabel(const char* name, const char* text, double points,
                                    const QColor& colour);
     void wireEvents();

@@ -1,8 +1,8 @@
 // Kalvora: the main window, shown at once; the program ends when its last
 // window closes.
 
-#include "form1.h"
 #include "application_facts.h"
+#include "form1.h"
 #include "window_lifetime.h"
 
 #include <QApplication>

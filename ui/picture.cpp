@@ -1,16 +1,32 @@
 #include "picture.h"
 
+#include <QImage>
+
+#include <cmath>
+
 const QPixmap& Picture::at(qreal devicePixelRatio) {
     if (devicePixelRatio == loadedFor_)
         return pixmap_;
     loadedFor_ = devicePixelRatio;
+    QImage image;
     if (devicePixelRatio > 1.0) {
         QString sharp = path_;
         sharp.insert(sharp.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
         // The reader takes the ratio 2 from the "@2x" in the name.
-        if (pixmap_.load(sharp))
-            return pixmap_;
+        image.load(sharp);
     }
-    pixmap_.load(path_);
+    if (image.isNull())
+        image.load(path_);
+    // Left to the painter, a picture at another ratio would be resampled
+    // pixel by pixel on every paint, dropping or doubling rows of the
+    // lettering; resampled here once, it is then drawn one to one.
+    if (!image.isNull() && image.devicePixelRatio() != devicePixelRatio) {
+        const QSizeF logical = image.deviceIndependentSize();
+        const QSize device(static_cast<int>(std::lround(logical.width() * devicePixelRatio)),
+                           static_cast<int>(std::lround(logical.height() * devicePixelRatio)));
+        image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(devicePixelRatio);
+    }
+    pixmap_ = QPixmap::fromImage(image);
     return pixmap_;
 }

@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <cmath>
+
 Shape::Shape(Kind kind, const QColor& fill, int borderWidth, QWidget* parent)
     : QWidget(parent), kind_(kind), fill_(fill), borderWidth_(borderWidth) {}
 
@@ -15,12 +18,30 @@ void Shape::paintEvent(QPaintEvent*) {
         return;
     }
     // Corners rounded by a sixth of the shorter side; the border lies inside.
+    // Only the corners are smoothed: the straight runs of the border start and
+    // end on whole device pixels, so they stay sharp at any screen density.
     painter.setRenderHint(QPainter::Antialiasing);
+    const qreal ratio = devicePixelRatioF();
+    const qreal border = std::max<qreal>(1, std::round(borderWidth_ * ratio)) / ratio;
     const qreal radius = qMin(width(), height()) / 6.0;
-    const qreal half = borderWidth_ / 2.0;
+    const qreal half = border / 2.0;
     QPainterPath outline;
-    outline.addRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), radius, radius);
-    painter.setPen(QPen(Qt::black, borderWidth_));
+    outline.addRoundedRect(onDevicePixels(rect()).adjusted(half, half, -half, -half), radius,
+                           radius);
+    painter.setPen(QPen(Qt::black, border));
     painter.setBrush(fill_);
     painter.drawPath(outline);
+}
+
+// A rectangle in this widget's coordinates moved to the nearest edges of
+// device pixels: at a ratio such as 1.5 a logical edge can fall in the middle
+// of one, where a smoothed line turns into a grey ramp.
+QRectF Shape::onDevicePixels(const QRectF& logical) const {
+    const qreal ratio = devicePixelRatioF();
+    const QPointF origin = mapTo(window(), QPoint(0, 0));
+    auto snap = [ratio](qreal at, qreal offset) {
+        return std::round((at + offset) * ratio) / ratio - offset;
+    };
+    return QRectF(QPointF(snap(logical.left(), origin.x()), snap(logical.top(), origin.y())),
+                  QPointF(snap(logical.right(), origin.x()), snap(logical.bottom(), origin.y())));
 }

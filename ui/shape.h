@@ -16,6 +16,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QRectF onDevicePixels(const QRectF& logical) const;
+
     Kind kind_;
     QColor fill_;
     int borderWidth_;

@@ -3,8 +3,8 @@
 
 #include "application_facts.h"
 #include "form1.h"
-#include "kalvora_version.h"
 #include "frm_about.h"
+#include "kalvora_version.h"
 #include "window_lifetime.h"
 
 #include <QAbstractButton>

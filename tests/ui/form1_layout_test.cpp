@@ -40,8 +40,10 @@ void Form1LayoutTest::window() {
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     const QList<QSize> iconSizes = form.windowIcon().availableSizes();
-    for (const QSize size : {QSize(16, 16), QSize(32, 32), QSize(48, 48)})
-        QVERIFY2(iconSizes.contains(size), "the icon holds 16, 32 and 48 pixel images");
+    // 16..48 for the title bar and the taskbar; 64..256 for dense screens and
+    // launchers.
+    for (int side : {16, 32, 48, 64, 128, 256})
+        QVERIFY2(iconSizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
     const QPoint screenCentre = form.screen()->availableGeometry().center();
     QVERIFY((form.geometry().center() - screenCentre).manhattanLength() <= 2);
     QVERIFY(!control<QTimer>(form, QStringLiteral("Timer1"))->isActive());

@@ -1,0 +1,94 @@
+// The floor Kalvora is measured against: the least a Qt Widgets program does
+// to show a window of the same size. Plain, it is an empty 400 x 300 window.
+// With --clock it also carries what a fair clock and click floor needs: a
+// label rewritten by a one-second QTimer where Kalvora's clock sits, and a
+// label whose number goes up on each click released over it. With
+// --silent-clock the timer runs and formats the time but shows nothing: the
+// cost of waking up once a second, below any drawing.
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTime>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int kWidth = 400;
+constexpr int kHeight = 300;
+
+// Kalvora's clock label and the inside of its third pit, in window pixels.
+constexpr QRect kClockLabel(168, 144, 59, 16);
+constexpr QRect kClickLabel(130, 186, 29, 21);
+
+class ClickCounter : public QLabel {
+public:
+    explicit ClickCounter(QWidget* parent) : QLabel(QStringLiteral("0"), parent) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+    // Kalvora moves on the release, so the floor counts on the release too.
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton)
+            setNum(++clicks_);
+    }
+
+private:
+    int clicks_ = 0;
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    bool clock = false;
+    bool silent = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--clock") == 0) {
+            clock = true;
+        } else if (std::strcmp(argv[i], "--silent-clock") == 0) {
+            silent = true;
+        } else {
+            std::fprintf(stderr,
+                         "kalvora-bare-window: argument %d: unknown option '%s' "
+                         "(--clock or --silent-clock)\n",
+                         i, argv[i]);
+            return 2;
+        }
+    }
+
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Bare window"));
+    window.setFixedSize(kWidth, kHeight);
+
+    if (clock) {
+        auto* time = new QLabel(QStringLiteral("00:00:00"), &window);
+        time->setGeometry(kClockLabel);
+        auto* counter = new ClickCounter(&window);
+        counter->setGeometry(kClickLabel);
+
+        auto* timer = new QTimer(&window);
+        timer->setInterval(1000);
+        QObject::connect(timer, &QTimer::timeout, time, [time, seconds = 0]() mutable {
+            time->setText(QTime(0, 0).addSecs(++seconds).toString(QStringLiteral("hh:mm:ss")));
+        });
+        timer->start();
+    }
+
+    if (silent) {
+        auto* timer = new QTimer(&window);
+        timer->setInterval(1000);
+        QObject::connect(
+            timer, &QTimer::timeout, &window, [unseen = QString(), seconds = 0]() mutable {
+                unseen = QTime(0, 0).addSecs(++seconds).toString(QStringLiteral("hh:mm:ss"));
+            });
+        timer->start();
+    }
+
+    window.show();
+    return QApplication::exec();
+}
