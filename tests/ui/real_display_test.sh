@@ -12,13 +12,16 @@ for tool in Xvfb xdotool import convert compare; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool not installed"; exit 77; }
 done
 
+here=$(dirname "$0")
+. "$here/../support/xvfb.sh"
+
 work=$(mktemp -d)
-xvfb_pid=
+XVFB_PID=
 game_pid=
 # shellcheck disable=SC2317 # run by the trap
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
 }
@@ -27,41 +30,7 @@ trap 'exit 1' HUP INT TERM
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-# A display number that no server holds.
-display=
-n=90
-while [ $n -lt 190 ]; do
-    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then
-        display=:$n
-        break
-    fi
-    n=$((n + 1))
-done
-[ -n "$display" ] || fail "no free display number"
-
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-DISPLAY=$display
-export DISPLAY
-unset WAYLAND_DISPLAY
-
-# Polls a command for up to $1 tenths of a second.
-poll() {
-    limit=$1
-    shift
-    i=0
-    while [ $i -lt "$limit" ]; do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-        i=$((i + 1))
-    done
-    return 1
-}
-
-poll 100 xdotool getdisplaygeometry ||
-    fail "Xvfb on $display did not start: $(cat "$work/xvfb.log")"
-# Another server that took the number first would have answered instead.
-kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb on $display exited: $(cat "$work/xvfb.log")"
+start_xvfb "$work" || fail "no X server"
 
 QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
