@@ -69,7 +69,6 @@ Form1::Form1(QWidget* parent)
     Q_UNUSED(rolesInstalled);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tembrel - Kalvoro 1.0"));
-    setWindowIcon(programIcon());
     // A fixed border: the size hints pin the window, so it cannot be resized
     // or maximized.
     setFixedSize(layout::kClientArea.toRect().size());
@@ -240,6 +239,12 @@ void Form1::endWithRunTimeError(const char* what) {
 }
 
 void Form1::paintEvent(QPaintEvent*) {
+    // Decoding the icon's images would delay the first picture; the title bar
+    // can take them once it is up.
+    if (!iconRequested_) {
+        iconRequested_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon()); });
+    }
     QPainter painter(this);
     const QPixmap& picture = background_->at(devicePixelRatioF());
     if (picture.isNull())

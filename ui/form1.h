@@ -58,6 +58,7 @@ private:
     AutoSizeLabel* statuslbl_ = nullptr;
     AutoSizeLabel* timelbl_ = nullptr;
     QTimer* Timer1_ = nullptr;
+    bool iconRequested_ = false;
 
     std::unique_ptr<Picture> background_;
     std::unique_ptr<kalvora::GameState> state_;

@@ -283,6 +283,7 @@ void HighDensityTest::bordersAreHardSteps() {
 // The title bar's icon is drawn from an image of at least the device size.
 void HighDensityTest::iconAtTheScreensDensity() {
     Form1 form;
+    QVERIFY(shownWithIcon(form));
     for (int logical : {16, 32}) {
         const QPixmap icon = form.windowIcon().pixmap(QSize(logical, logical), ratio());
         QCOMPARE(icon.size(), QSize(device(logical), device(logical)));

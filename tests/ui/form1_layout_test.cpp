@@ -39,15 +39,16 @@ void Form1LayoutTest::window() {
     QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    const QPoint screenCentre = form.screen()->availableGeometry().center();
+    QVERIFY((form.geometry().center() - screenCentre).manhattanLength() <= 2);
+    QVERIFY(!control<QTimer>(form, QStringLiteral("Timer1"))->isActive());
+    QCOMPARE(control<QTimer>(form, QStringLiteral("Timer1"))->interval(), 1000);
+    QVERIFY(shownWithIcon(form));
     const QList<QSize> iconSizes = form.windowIcon().availableSizes();
     // 16..48 for the title bar and the taskbar; 64..256 for dense screens and
     // launchers.
     for (int side : {16, 32, 48, 64, 128, 256})
         QVERIFY2(iconSizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
-    const QPoint screenCentre = form.screen()->availableGeometry().center();
-    QVERIFY((form.geometry().center() - screenCentre).manhattanLength() <= 2);
-    QVERIFY(!control<QTimer>(form, QStringLiteral("Timer1"))->isActive());
-    QCOMPARE(control<QTimer>(form, QStringLiteral("Timer1"))->interval(), 1000);
 }
 
 // Pixels at 15 twips each; a pit label's place counts from inside its square's

@@ -44,6 +44,15 @@ inline void play(Form1& form, const QStringList& events) {
     }
 }
 
+// Shows the window and waits for its icon, which it takes only once its first
+// picture is up.
+inline bool shownWithIcon(Form1& form) {
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return false;
+    return QTest::qWaitFor([&form] { return form.testAttribute(Qt::WA_SetWindowIcon); });
+}
+
 // A self-sizing label is as large as its text, give or take the pixel that
 // the text's bounding box adds.
 inline bool sizedToText(const QLabel* label) {
