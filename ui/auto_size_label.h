@@ -14,6 +14,9 @@ public:
 
     void setCaption(const QString& text) {
         setText(text);
-        adjustSize(); // a child's resize keeps its top-left corner
+        // The clock's digits keep its width from tick to tick: a re-layout
+        // then changes nothing and would only cost time on every tick.
+        if (sizeHint() != size())
+            adjustSize(); // a child's resize keeps its top-left corner
     }
 };

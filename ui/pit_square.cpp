@@ -6,6 +6,9 @@
 
 PitSquare::PitSquare(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
+    // paintEvent covers every pixel, so a redrawn count label need not bring
+    // the shapes and the background beneath the square to be painted again.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PitSquare::setBackColor(const QColor& colour) {

@@ -17,9 +17,34 @@ void Shape::paintEvent(QPaintEvent*) {
                          fill_);
         return;
     }
-    // Corners rounded by a sixth of the shorter side; the border lies inside.
-    // Only the corners are smoothed: the straight runs of the border start and
-    // end on whole device pixels, so they stay sharp at any screen density.
+    // A clock tick redraws the label over Shape3: copy the smoothed outline
+    // rather than fill it again. Cached only where the widget starts on a
+    // whole device pixel; elsewhere a copy would land between pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QPoint origin = mapTo(window(), QPoint(0, 0));
+    auto whole = [ratio](int logical) { return std::floor(logical * ratio) == logical * ratio; };
+    if (!whole(origin.x()) || !whole(origin.y()) || !whole(width()) || !whole(height())) {
+        paintRounded(painter);
+        return;
+    }
+    const QSize pixels = size() * ratio;
+    if (rounded_.size() != pixels || rounded_.devicePixelRatio() != ratio) {
+        rounded_ = QPixmap(pixels);
+        rounded_.setDevicePixelRatio(ratio);
+        // Smoothed over what lies beneath, as a direct paint would be: over
+        // a transparent copy the corners' rounding would differ by a shade.
+        QPainter onCache(&rounded_);
+        parentWidget()->render(&onCache, QPoint(), QRegion(geometry()),
+                               QWidget::DrawWindowBackground);
+        paintRounded(onCache);
+    }
+    painter.drawPixmap(0, 0, rounded_);
+}
+
+// Corners rounded by a sixth of the shorter side; the border lies inside.
+// Only the corners are smoothed: the straight runs of the border start and
+// end on whole device pixels, so they stay sharp at any screen density.
+void Shape::paintRounded(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal ratio = devicePixelRatioF();
     const qreal border = std::max<qreal>(1, std::round(borderWidth_ * ratio)) / ratio;

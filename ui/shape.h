@@ -2,6 +2,7 @@
 // Shape1..3: a plain rectangle or a rounded one, filled, with a black border
 // drawn inside its bounds. It answers nothing.
 
+#include <QPixmap>
 #include <QWidget>
 
 class Shape : public QWidget {
@@ -16,9 +17,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintRounded(QPainter& painter) const;
     QRectF onDevicePixels(const QRectF& logical) const;
 
     Kind kind_;
     QColor fill_;
     int borderWidth_;
+    QPixmap rounded_; // the smoothed outline, drawn once per size and density
 };
