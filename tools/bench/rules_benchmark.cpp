@@ -11,6 +11,7 @@
 
 #include "form1_procedures.h"
 #include "game_state.h"
+#include "null_display.h"
 
 #include <benchmark/benchmark.h>
 
@@ -97,17 +98,7 @@ using kalvora::Form1Procedures;
 using kalvora::GameState;
 
 // The window's work is not what is measured here, only the rules'.
-class NullDisplay : public kalvora::Display {
-public:
-    void setPitCaption(int, std::string_view) override {}
-    void setPitForeColor(int, kalvora::Colour) override {}
-    void setBoxBackColor(int, kalvora::Colour) override {}
-    void setStatusCaption(std::string_view) override {}
-    void setTimeCaption(std::string_view) override {}
-    void setTimerEnabled(bool) override {}
-    void msgBox(std::string_view, int, std::string_view) override {}
-    void showAbout() override {}
-};
+using kalvora::NullDisplay;
 
 // A game just started, with the names filled in as at start-up.
 struct Table {

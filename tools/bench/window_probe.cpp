@@ -16,6 +16,7 @@
 #include "control_layout.h"
 #include "form1_procedures.h"
 #include "game_state.h"
+#include "null_display.h"
 
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
@@ -897,19 +898,9 @@ private:
 
     // Kalvora's rules run here beside the window, so that every click is a
     // legal move; a finished game is followed by new1.
-    struct Quiet : kalvora::Display {
-        void setPitCaption(int, std::string_view) override {}
-        void setPitForeColor(int, kalvora::Colour) override {}
-        void setBoxBackColor(int, kalvora::Colour) override {}
-        void setStatusCaption(std::string_view) override {}
-        void setTimeCaption(std::string_view) override {}
-        void setTimerEnabled(bool) override {}
-        void msgBox(std::string_view, int, std::string_view) override {}
-        void showAbout() override {}
-    };
     struct Mirror {
         kalvora::GameState state;
-        Quiet display;
+        kalvora::NullDisplay display;
         kalvora::Form1Procedures rules{state, display};
         Mirror() { rules.Form_Load(); }
     };
