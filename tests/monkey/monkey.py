@@ -47,6 +47,10 @@ DOUBLE_CLICK_DISTANCE = 16
 DOUBLE_CLICK_GAP = 0.6
 
 
+# Seconds between a motion onto a pit label and the next event.
+MOTION_PAUSE = 0.02
+
+
 class Mismatch(AssertionError):
     pass
 
@@ -111,6 +115,11 @@ class Monkey:
         self.sent["move " + kind] += 1
         if kind == "label":
             self.record("move %d" % what)
+            # The pings of settle() answer on the user-interface thread, which
+            # may run before Qt's X reader thread has taken the motion off the
+            # socket; two motions read together are merged into one. A short
+            # pause lets the reader take this one alone.
+            time.sleep(MOTION_PAUSE)
         self.settle()
 
     def move(self, x, y):

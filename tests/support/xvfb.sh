@@ -6,7 +6,11 @@
 
 start_xvfb() {
     _fd_file="$1/xvfb.display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$_fd_file" >"$1/xvfb.log" 2>&1 &
+    # A second server in the same folder must not read the first one's number.
+    rm -f "$_fd_file"
+    # -noreset: the server must not restart while the last client leaves
+    # and the next one connects.
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$_fd_file" >"$1/xvfb.log" 2>&1 &
     XVFB_PID=$!
     _i=0
     while [ $_i -lt 100 ]; do
