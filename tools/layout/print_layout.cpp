@@ -1,0 +1,43 @@
+// Prints where every named control of the main window lies, as the window
+// itself lays it out: one line per control, back to front,
+//   NAME LEFT TOP WIDTH HEIGHT
+// in pixels of the window's client area. Scripts and tests that need a
+// position read it here instead of writing it again.
+
+#include "form1.h"
+
+#include <QApplication>
+#include <QTextStream>
+#include <QWidget>
+
+namespace {
+
+void printControls(QTextStream& out, const QWidget& window, const QWidget& parent) {
+    for (QObject* child : parent.children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (!control || control->objectName().isEmpty())
+            continue;
+        const QRect at(control->mapTo(&window, QPoint(0, 0)), control->size());
+        out << control->objectName() << ' ' << at.x() << ' ' << at.y() << ' ' << at.width() << ' '
+            << at.height() << '\n';
+        printControls(out, window, *control);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // No screen is needed to lay the window out.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc > 1) {
+        QTextStream(stderr) << "kalvora-layout: takes no arguments, got '" << argv[1] << "'\n";
+        return 2;
+    }
+    Form1 form;
+    QTextStream out(stdout);
+    out << form.objectName() << " 0 0 " << form.width() << ' ' << form.height() << '\n';
+    printControls(out, form, form);
+    return 0;
+}
