@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace assetgen {
 namespace {
@@ -30,8 +29,8 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
     return f.write(bytes) == bytes.size();
 }
 
-void putInfoHeader(QByteArray& out, int width, int height, int bpp, std::uint32_t imageBytes,
-                   std::uint32_t ppm) {
+// An icon's image header; icons give no resolution.
+void putInfoHeader(QByteArray& out, int width, int height, int bpp, std::uint32_t imageBytes) {
     put32(out, 40);
     put32(out, static_cast<std::uint32_t>(width));
     put32(out, static_cast<std::uint32_t>(height));
@@ -39,8 +38,8 @@ void putInfoHeader(QByteArray& out, int width, int height, int bpp, std::uint32_
     put16(out, static_cast<std::uint16_t>(bpp));
     put32(out, 0); // BI_RGB
     put32(out, imageBytes);
-    put32(out, ppm);
-    put32(out, ppm);
+    put32(out, 0);
+    put32(out, 0);
     put32(out, 0);
     put32(out, 0);
 }
@@ -121,30 +120,13 @@ PalettedImage makeBase(const QImage& rgba, int bpp) {
 } // namespace
 
 bool writeBmp24(const QImage& image, const QString& path) {
-    const QImage img = image.convertToFormat(QImage::Format_RGB32);
-    const int w = img.width();
-    const int h = img.height();
-    const int row = paddedRow(w * 24);
-    const auto imageBytes = static_cast<std::uint32_t>(row * h);
-
-    QByteArray out;
-    out.reserve(54 + static_cast<int>(imageBytes));
-    out.append("BM", 2);
-    put32(out, 54 + imageBytes);
-    put32(out, 0);
-    put32(out, 54);
-    putInfoHeader(out, w, h, 24, imageBytes, 2835); // 72 dpi
-    for (int y = h - 1; y >= 0; --y) {
-        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
-            out.append(static_cast<char>(qBlue(line[x])));
-            out.append(static_cast<char>(qGreen(line[x])));
-            out.append(static_cast<char>(qRed(line[x])));
-        }
-        for (int pad = w * 3; pad < row; ++pad)
-            out.append('\0');
-    }
-    return writeFile(path, out);
+    // Qt writes an image without alpha as 24 bits a pixel, and gives the
+    // resolution the image carries.
+    QImage opaque = image.convertToFormat(QImage::Format_RGB32);
+    constexpr int kDotsPerMetreAt72Dpi = 2835;
+    opaque.setDotsPerMeterX(kDotsPerMetreAt72Dpi);
+    opaque.setDotsPerMeterY(kDotsPerMetreAt72Dpi);
+    return opaque.save(path, "BMP");
 }
 
 PalettedImage quantize256(const QImage& rgba) {
@@ -236,7 +218,7 @@ bool writeIco(const std::vector<PalettedImage>& images, const QString& path) {
         const int andRow = paddedRow(im.width);
         const auto pixelBytes = static_cast<std::uint32_t>((xorRow + andRow) * im.height);
         QByteArray b;
-        putInfoHeader(b, im.width, im.height * 2, im.bitsPerPixel, pixelBytes, 0);
+        putInfoHeader(b, im.width, im.height * 2, im.bitsPerPixel, pixelBytes);
         for (QRgb c : im.palette) {
             b.append(static_cast<char>(qBlue(c)));
             b.append(static_cast<char>(qGreen(c)));

@@ -9,8 +9,7 @@
 
 namespace assetgen {
 
-// 24-bit uncompressed Windows bitmap: BITMAPINFOHEADER, bottom-up rows padded
-// to four bytes. Qt's own writer picks the depth itself, so we write our own.
+// 24-bit uncompressed Windows bitmap at 72 dots per inch.
 bool writeBmp24(const QImage& image, const QString& path);
 
 struct PalettedImage {

@@ -149,17 +149,15 @@ void strokeTwig(QPainter& p, const QPainterPath& twig, double width, const QColo
     }
 }
 
-// A twig following the bowl's curve at depth `v` (0 = rim, 1 = bottom),
-// tilted so that neighbouring twigs cross like weaving.
-QPainterPath bowlTwig(double v, double phi0, double span, double tilt) {
-    const double rx = 21.5 - 9.0 * v * v;
-    const double ry = 5.0 + 14.5 * v;
+// A twig along an arc of the ellipse round (24, centreY) from angle phi0 over
+// `span`, in `steps` straight pieces, drifting by `tilt` from end to end.
+QPainterPath ellipseTwig(double centreY, double rx, double ry, double phi0, double span,
+                         double tilt, int steps) {
     QPainterPath twig;
-    constexpr int steps = 10;
     for (int i = 0; i <= steps; ++i) {
         const double f = static_cast<double>(i) / steps;
         const double phi = phi0 + span * f;
-        const QPointF pt(24 + rx * std::cos(phi), 26 + ry * std::sin(phi) + tilt * (f - 0.5));
+        const QPointF pt(24 + rx * std::cos(phi), centreY + ry * std::sin(phi) + tilt * (f - 0.5));
         if (i == 0)
             twig.moveTo(pt);
         else
@@ -168,22 +166,20 @@ QPainterPath bowlTwig(double v, double phi0, double span, double tilt) {
     return twig;
 }
 
+// The bowl's half-width at depth `v` (0 = rim, 1 = bottom).
+double bowlRadiusX(double v) {
+    return 21.5 - 9.0 * v * v;
+}
+
+// A twig following the bowl's curve at depth `v`, tilted so that
+// neighbouring twigs cross like weaving.
+QPainterPath bowlTwig(double v, double phi0, double span, double tilt) {
+    return ellipseTwig(26, bowlRadiusX(v), 5.0 + 14.5 * v, phi0, span, tilt, 10);
+}
+
 // A twig along the back of the rim, between the hollow and the outer edge.
 QPainterPath rimTwig(double v, double phi0, double span, double tilt) {
-    const double rx = kHollowRx + 5.0 * v;
-    const double ry = kHollowRy + 2.0 * v;
-    QPainterPath twig;
-    constexpr int steps = 8;
-    for (int i = 0; i <= steps; ++i) {
-        const double f = static_cast<double>(i) / steps;
-        const double phi = phi0 + span * f;
-        const QPointF pt(24 + rx * std::cos(phi), 25.8 + ry * std::sin(phi) + tilt * (f - 0.5));
-        if (i == 0)
-            twig.moveTo(pt);
-        else
-            twig.lineTo(pt);
-    }
-    return twig;
+    return ellipseTwig(25.8, kHollowRx + 5.0 * v, kHollowRy + 2.0 * v, phi0, span, tilt, 8);
 }
 
 void drawNest(QPainter& p, const Look& look) {
@@ -271,7 +267,7 @@ void drawNest(QPainter& p, const Look& look) {
             const double span = rng.uniform(0.45, 1.0);
             const double tilt = rng.uniform(-2.2, 2.2);
             // Darker towards the bottom right, away from the light.
-            const double x = 24 + (21.5 - 9.0 * v * v) * std::cos(phi0 + span / 2);
+            const double x = 24 + bowlRadiusX(v) * std::cos(phi0 + span / 2);
             const double darkness = std::clamp(0.12 * v + (x - 24) / 80.0 + 0.05, 0.0, 0.45);
             const double width = rng.uniform(0.75, 1.25) * twigScale;
             const QColor colour = twigColour(rng, darkness);

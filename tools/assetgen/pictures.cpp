@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include "control_layout.h"
 #include "marble.h"
 #include "noise.h"
 #include "relief.h"
@@ -17,6 +18,8 @@ namespace assetgen {
 namespace {
 
 QString g_family;
+
+constexpr QSize kButtonFace(70, 30);
 
 const char* const kFontFiles[] = {
     "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf",
@@ -75,7 +78,7 @@ bool loadFonts(QString* error) {
 }
 
 QImage drawBackground(double scale) {
-    QImage img = marble(QSize(400, 300), scale);
+    QImage img = marble(kalvora::layout::kClientArea.toRect().size(), scale);
     const QSize px = img.size();
 
     // The board panel: a raised slab, a shade lighter, with a soft shadow
@@ -150,18 +153,26 @@ QImage drawBackground(double scale) {
 }
 
 const std::vector<ButtonPicture>& buttonPictures() {
+    using namespace kalvora::layout;
     static const std::vector<ButtonPicture> list = {
-        {QStringLiteral("new"), QStringLiteral("Play Game"), QColor(0x40, 0x88, 0xff), 25},
-        {QStringLiteral("stop"), QStringLiteral("Stop Game"), QColor(0xd8, 0x10, 0x10), 105},
-        {QStringLiteral("option"), QStringLiteral("Option"), QColor(0x10, 0x28, 0xc8), 181},
-        {QStringLiteral("about"), QStringLiteral("About ?"), QColor(0xc8, 0x00, 0xc8), 253},
+        {QStringLiteral("new"), QStringLiteral("Play Game"), QColor(0x40, 0x88, 0xff),
+         kNew1.toRect()},
+        {QStringLiteral("stop"), QStringLiteral("Stop Game"), QColor(0xd8, 0x10, 0x10),
+         kStop1.toRect()},
+        {QStringLiteral("option"), QStringLiteral("Option"), QColor(0x10, 0x28, 0xc8),
+         kOption1.toRect()},
+        {QStringLiteral("about"), QStringLiteral("About ?"), QColor(0xc8, 0x00, 0xc8),
+         kAbout1.toRect()},
     };
     return list;
 }
 
 QImage drawButton(const ButtonPicture& button, bool pressed, double scale) {
-    // The same stone the button covers on the window, so faces and background agree.
-    QImage img = marble(QSize(70, 30), scale, QPointF(button.slabX, 242));
+    // The same stone the button covers on the window, so faces and background
+    // agree: centred across the button, just under its two-pixel bevel.
+    const QPointF stone(button.onWindow.center().x() - kButtonFace.width() / 2,
+                        button.onWindow.top() + 2);
+    QImage img = marble(kButtonFace, scale, stone);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

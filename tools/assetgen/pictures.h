@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -12,14 +13,14 @@ namespace assetgen {
 // since a silently substituted font would change every picture.
 bool loadFonts(QString* error);
 
-// Window background, 400x300 at scale 1.
+// Window background, the size of the window's client area at scale 1.
 QImage drawBackground(double scale);
 
 struct ButtonPicture {
     QString fileStem; // e.g. "new"
     QString label;
     QColor pressedInk;
-    double slabX; // where the button sits on the window, to pick the same stone
+    QRect onWindow; // where the button sits, to pick the same stone
 };
 
 const std::vector<ButtonPicture>& buttonPictures();

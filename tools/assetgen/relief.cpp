@@ -96,6 +96,24 @@ int towards(int c, double amount) {
     return std::clamp(static_cast<int>(std::lround(v)), 0, 255);
 }
 
+// Moves each pixel by `amount(x, y)` (logical coordinates) towards white, or
+// with a `direction` of -1 towards black.
+void tint(QImage& img, double scale, const std::function<double(double, double)>& amount,
+          double direction) {
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const double a = amount((x + 0.5) / scale, (y + 0.5) / scale);
+            if (a <= 0.0)
+                continue;
+            const double t = direction * a;
+            const QRgb c = line[x];
+            line[x] =
+                qRgba(towards(qRed(c), t), towards(qGreen(c), t), towards(qBlue(c), t), qAlpha(c));
+        }
+    }
+}
+
 } // namespace
 
 void shadeRelief(QImage& img, const HeightMap& map, double scale, double strength,
@@ -120,31 +138,11 @@ void shadeRelief(QImage& img, const HeightMap& map, double scale, double strengt
 }
 
 void darken(QImage& img, double scale, const std::function<double(double, double)>& amount) {
-    for (int y = 0; y < img.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
-            const double a = amount((x + 0.5) / scale, (y + 0.5) / scale);
-            if (a <= 0.0)
-                continue;
-            const QRgb c = line[x];
-            line[x] = qRgba(towards(qRed(c), -a), towards(qGreen(c), -a), towards(qBlue(c), -a),
-                            qAlpha(c));
-        }
-    }
+    tint(img, scale, amount, -1.0);
 }
 
 void lighten(QImage& img, double scale, const std::function<double(double, double)>& amount) {
-    for (int y = 0; y < img.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
-            const double a = amount((x + 0.5) / scale, (y + 0.5) / scale);
-            if (a <= 0.0)
-                continue;
-            const QRgb c = line[x];
-            line[x] =
-                qRgba(towards(qRed(c), a), towards(qGreen(c), a), towards(qBlue(c), a), qAlpha(c));
-        }
-    }
+    tint(img, scale, amount, 1.0);
 }
 
 } // namespace assetgen
