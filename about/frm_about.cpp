@@ -1,11 +1,11 @@
 #include "frm_about.h"
 
 #include <QAccessibleWidget>
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 
 namespace {
@@ -20,12 +20,15 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
+
+// Qt deletes a closed window a moment after it closes.
+QPointer<FrmAbout> loaded;
 } // namespace
 
-FrmAbout* FrmAbout::loaded_ = nullptr;
-
+// Unloaded from the moment it closes: the next about command loads a new one,
+// even before this one is deleted.
 FrmAbout* FrmAbout::instance() {
-    return loaded_;
+    return loaded && loaded->isVisible() ? loaded.data() : nullptr;
 }
 
 FrmAbout::FrmAbout() : picture_(QString::fromLatin1(kPicture)) {
@@ -48,36 +51,23 @@ FrmAbout::FrmAbout() : picture_(QString::fromLatin1(kPicture)) {
         "Idea: traditional sowing games. Web site: see package. E-mail: see package."));
 }
 
-FrmAbout::~FrmAbout() {
-    if (loaded_ == this)
-        loaded_ = nullptr;
-}
-
 void FrmAbout::showAbout() {
-    if (!loaded_) {
-        loaded_ = new FrmAbout;
+    if (!instance()) {
+        loaded = new FrmAbout;
         // Shown with no owner: centred on the screen.
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame(QPoint(), loaded_->size());
+            QRect frame(QPoint(), loaded->size());
             frame.moveCenter(screen->availableGeometry().center());
-            loaded_->move(frame.topLeft());
+            loaded->move(frame.topLeft());
         }
     }
-    loaded_->show();
-    loaded_->raise();
-    loaded_->activateWindow();
+    loaded->show();
+    loaded->raise();
+    loaded->activateWindow();
 }
 
 void FrmAbout::unload() {
     close();
-}
-
-// Unloaded from the moment it closes: the next about command loads a new one,
-// even before this one is deleted.
-void FrmAbout::closeEvent(QCloseEvent* event) {
-    if (loaded_ == this)
-        loaded_ = nullptr;
-    QWidget::closeEvent(event);
 }
 
 void FrmAbout::paintEvent(QPaintEvent*) {

@@ -15,18 +15,14 @@ public:
     // The loaded about window, or nullptr when none is open.
     static FrmAbout* instance();
 
-    ~FrmAbout() override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     FrmAbout();
     void unload();
 
     Picture picture_;
-    static FrmAbout* loaded_;
 };

@@ -1,9 +1,8 @@
-// Kalvora: the main window, shown at once; the program ends when its last
-// window closes.
+// Kalvora: the main window, shown at once. Qt ends the program when its last
+// window closes; the about window counts as one (see FrmAbout).
 
 #include "application_facts.h"
 #include "form1.h"
-#include "window_lifetime.h"
 
 #include <QApplication>
 
@@ -17,10 +16,6 @@ int main(int argc, char* argv[]) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     setApplicationFacts();
-
-    QApplication::setQuitOnLastWindowClosed(false);
-    WindowLifetime lifetime([] { QCoreApplication::quit(); });
-    app.installEventFilter(&lifetime);
 
     Form1 form;
     form.show();

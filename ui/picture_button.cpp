@@ -1,22 +1,11 @@
 #include "picture_button.h"
 
-#include <QPainter>
+#include "bevel.h"
 
 PictureButton::PictureButton(const QString& picture, const QString& downPicture, QWidget* parent)
     : QAbstractButton(parent), picture_(picture), downPicture_(downPicture) {
     setFocusPolicy(Qt::StrongFocus);
 }
-
-namespace {
-
-void frame(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-    painter.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
-    painter.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
-    painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
-    painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
-}
-
-} // namespace
 
 // The classic push button: a raised bevel, sunk while pressed, with a black
 // frame round the button that has the focus and a dotted rectangle inside it.
@@ -38,14 +27,14 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
     QRect edge = rect();
     if (hasFocus() || down) {
-        frame(painter, edge, Qt::black, Qt::black);
+        drawBevel(painter, edge, Qt::black, Qt::black);
         edge.adjust(1, 1, -1, -1);
     }
     if (down) {
-        frame(painter, edge, shadow, shadow);
+        drawBevel(painter, edge, shadow, shadow);
     } else {
-        frame(painter, edge, Qt::white, Qt::black);
-        frame(painter, edge.adjusted(1, 1, -1, -1), face, shadow);
+        drawBevel(painter, edge, Qt::white, Qt::black);
+        drawBevel(painter, edge.adjusted(1, 1, -1, -1), face, shadow);
     }
 
     if (hasFocus()) {

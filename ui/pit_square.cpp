@@ -1,8 +1,7 @@
 #include "pit_square.h"
 
+#include "bevel.h"
 #include "control_layout.h"
-
-#include <QPainter>
 
 PitSquare::PitSquare(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -31,12 +30,6 @@ void PitSquare::paintEvent(QPaintEvent*) {
 
     const QRect outer = rect();
     const QRect inner = outer.adjusted(1, 1, -1, -1);
-    auto bevel = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-        painter.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
-        painter.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
-        painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
-        painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
-    };
-    bevel(outer, QColor(0x80, 0x80, 0x80), QColor(0xFF, 0xFF, 0xFF));
-    bevel(inner, QColor(0x00, 0x00, 0x00), QColor(0xC0, 0xC0, 0xC0));
+    drawBevel(painter, outer, QColor(0x80, 0x80, 0x80), QColor(0xFF, 0xFF, 0xFF));
+    drawBevel(painter, inner, QColor(0x00, 0x00, 0x00), QColor(0xC0, 0xC0, 0xC0));
 }

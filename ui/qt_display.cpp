@@ -10,6 +10,9 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 QString toQString(std::string_view text) {
@@ -22,39 +25,6 @@ Control* item(const std::array<Control*, kalvora::kPitCount>& array, int pit) {
     if (!kalvora::isPitIndex(pit))
         throw kalvora::subscriptError();
     return array[static_cast<std::size_t>(pit - 1)];
-}
-
-// MsgBox style: the low bits pick the buttons, 16..64 the icon.
-QMessageBox::Icon msgBoxIcon(int style) {
-    switch (style & 0x70) {
-    case 16:
-        return QMessageBox::Critical;
-    case 32:
-        return QMessageBox::Question;
-    case 48:
-        return QMessageBox::Warning;
-    case 64:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
-}
-
-QMessageBox::StandardButtons msgBoxButtons(int style) {
-    switch (style & 0x7) {
-    case 1:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case 2:
-        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-    case 3:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case 4:
-        return QMessageBox::Yes | QMessageBox::No;
-    case 5:
-        return QMessageBox::Retry | QMessageBox::Cancel;
-    default:
-        return QMessageBox::Ok;
-    }
 }
 
 } // namespace
@@ -86,10 +56,14 @@ void QtDisplay::setTimerEnabled(bool enabled) {
         controls_.Timer1->stop();
 }
 
+// The game shows one kind of message box: OK alone with the critical icon.
+// Any other style would be a fault of the game's own, reported like a
+// run-time error rather than shown as some other box.
 void QtDisplay::msgBox(std::string_view prompt, int style, std::string_view title) {
-    QMessageBox box(msgBoxIcon(style), toQString(title), toQString(prompt), msgBoxButtons(style),
-                    controls_.window);
-    box.exec();
+    if (style != kalvora::kMsgBoxCritical)
+        throw std::logic_error("MsgBox style " + std::to_string(style) +
+                               " is not one the game shows");
+    QMessageBox::critical(controls_.window, toQString(title), toQString(prompt));
 }
 
 void QtDisplay::showAbout() {

@@ -97,29 +97,18 @@ void AccessibilityTest::pits() {
 // A picture button has no caption: it reads as the words in its picture,
 // with its tooltip as the description.
 void AccessibilityTest::buttons_data() {
-    QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
-    QTest::newRow("new1") << "new1"
-                          << "Play Game"
-                          << "Start the game !!";
-    QTest::newRow("stop1") << "stop1"
-                           << "Stop Game"
-                           << "Stop the game !!";
-    QTest::newRow("option1") << "option1"
-                             << "Option"
-                             << "Setting game";
-    QTest::newRow("about1") << "about1"
-                            << "About ?"
-                            << "Who am I ??";
+    for (const ButtonFacts& button : kButtons)
+        QTest::newRow(button.name) << button.words << button.toolTip;
 }
 
 void AccessibilityTest::buttons() {
-    QFETCH(QString, control);
     QFETCH(QString, name);
     QFETCH(QString, description);
     Form1 form;
-    QAccessibleInterface* button = accessible(kalvora::testing::control(form, control));
+    QAccessibleInterface* button =
+        accessible(control(form, QString::fromLatin1(QTest::currentDataTag())));
     QCOMPARE(button->text(QAccessible::Name), name);
     QCOMPARE(button->text(QAccessible::Description), description);
     QCOMPARE(button->role(), QAccessible::PushButton);

@@ -105,12 +105,11 @@ void HighDensityTest::initTestCase() {
 void HighDensityTest::layoutStaysInLogicalPixels_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("rect");
-    QTest::newRow("window") << "" << QRect(0, 0, 400, 300);
-    QTest::newRow("box1") << "box1" << QRect(64, 184, 33, 25);
-    QTest::newRow("box8") << "box8" << QRect(312, 128, 57, 49);
-    QTest::newRow("angka16") << "angka16" << QRect(3, 7, 55, 36);
-    QTest::newRow("new1") << "new1" << QRect(24, 240, 73, 33);
-    QTest::newRow("Shape3") << "Shape3" << QRect(96, 136, 209, 33);
+    QTest::newRow("window") << "" << kalvora::layout::kClientArea.toRect();
+    for (const Placement& placed : placements()) {
+        if (!placed.sizesToText)
+            QTest::newRow(qPrintable(placed.name)) << placed.name << placed.rect;
+    }
 }
 
 void HighDensityTest::layoutStaysInLogicalPixels() {

@@ -1,28 +1,30 @@
-// The main window as laid out at start-up: frame, controls in their places,
-// looks, stacking where controls overlap, and the Tab order.
+// The main window as laid out at start-up: the conversion from twips, every
+// control where the layout puts it and inside the window, overlaps only
+// where the layout means them, stacking and Tab order, frame and looks.
 
+#include "auto_size_label.h"
+#include "control_colours.h"
 #include "form1_test_support.h"
 #include "window_font.h"
 
 #include <QScreen>
 
 using namespace kalvora::testing;
+namespace layout = kalvora::layout;
 
 class Form1LayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
     void window();
-    void geometry_data();
-    void geometry();
-    void freeLabelsSizeToTheirText_data();
-    void freeLabelsSizeToTheirText();
+    void conversions();
+    void boardArrangement();
+    void placedAsLaidOut_data();
+    void placedAsLaidOut();
+    void everythingInsideTheWindow();
+    void overlapsOnlyWhereLaidOut();
     void looks_data();
     void looks();
-    void colours_data();
-    void colours();
-    void stacking_data();
-    void stacking();
     void tabOrder();
     void buttons_data();
     void buttons();
@@ -51,166 +53,142 @@ void Form1LayoutTest::window() {
         QVERIFY2(iconSizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
 }
 
-// Pixels at 15 twips each; a pit label's place counts from inside its square's
-// two-pixel edge.
-void Form1LayoutTest::geometry_data() {
-    QTest::addColumn<QString>("name");
+// Twips and points become whole pixels, rounded to the nearest: 7 twips are
+// 0.47 of a pixel, 8 twips 0.53; 12 points are 16 pixels at 96 dots per inch.
+void Form1LayoutTest::conversions() {
+    const std::pair<int, int> twipsToPixels[] = {{0, 0}, {7, 0}, {8, 1}, {22, 1}, {23, 2}};
+    for (const auto& [twips, pixels] : twipsToPixels)
+        QCOMPARE(layout::toPixels(twips), pixels);
+    QCOMPARE((layout::Twips{15, 30, 45, 60}.toRect()), QRect(1, 2, 3, 4));
+    const std::pair<double, int> pointsToPixels[] = {{12, 16}, {24, 32}, {9.75, 13}, {8.25, 11}};
+    for (const auto& [points, pixels] : pointsToPixels)
+        QCOMPARE(kalvora::windowFont(points).pixelSize(), pixels);
+}
+
+// Pit i of the bottom row (1..7, left to right) stands directly below pit
+// 16 - i of the top row, in evenly spaced columns; the stores stand at the
+// ends, centred between the rows.
+void Form1LayoutTest::boardArrangement() {
+    auto square = [](int pit) { return layout::kBoxes[static_cast<std::size_t>(pit - 1)]; };
+    const int column = square(2).left - square(1).left;
+    for (int pit = 1; pit <= 7; ++pit) {
+        const layout::Twips below = square(pit), above = square(kalvora::kPitCount - pit);
+        QCOMPARE(below.left, above.left);
+        QCOMPARE(below.top, square(1).top);
+        QVERIFY(above.top + above.height < below.top);
+        QCOMPARE(below.left, square(1).left + (pit - 1) * column);
+        QVERIFY(square(kalvora::kPlayerTwoStore).left < below.left);
+        QVERIFY(square(kalvora::kPlayerOneStore).left + square(kalvora::kPlayerOneStore).width >
+                below.left + below.width);
+    }
+    const int rowsTop = square(9).top, rowsBottom = square(1).top + square(1).height;
+    for (int store : {kalvora::kPlayerOneStore, kalvora::kPlayerTwoStore})
+        QCOMPARE(2 * square(store).top + square(store).height, rowsTop + rowsBottom);
+}
+
+void Form1LayoutTest::placedAsLaidOut_data() {
     QTest::addColumn<QRect>("rect");
-    const int bottomRow[] = {64, 104, 144, 184, 224, 264, 304};
-    for (int i = 0; i < 7; ++i) {
-        const int pit = i + 1;
-        QTest::addRow("box%d", pit)
-            << QStringLiteral("box%1").arg(pit) << QRect(bottomRow[i], 184, 33, 25);
-    }
-    const int topRow[] = {304, 264, 224, 184, 144, 104, 64};
-    for (int i = 0; i < 7; ++i) {
-        const int pit = i + 9;
-        QTest::addRow("box%d", pit)
-            << QStringLiteral("box%1").arg(pit) << QRect(topRow[i], 96, 33, 25);
-    }
-    QTest::newRow("box8") << "box8" << QRect(312, 128, 57, 49);
-    QTest::newRow("box16") << "box16" << QRect(32, 128, 57, 49);
-    for (int pit = 1; pit <= 16; ++pit) {
-        if (pit == 8 || pit == 16)
-            continue;
-        QTest::addRow("angka%d", pit) << QStringLiteral("angka%1").arg(pit) << QRect(2, 2, 31, 20);
-    }
-    QTest::newRow("angka8") << "angka8" << QRect(2, 7, 55, 36);
-    QTest::newRow("angka16") << "angka16" << QRect(3, 7, 55, 36);
-    QTest::newRow("new1") << "new1" << QRect(24, 240, 73, 33);
-    QTest::newRow("stop1") << "stop1" << QRect(104, 240, 73, 33);
-    QTest::newRow("option1") << "option1" << QRect(184, 240, 65, 33);
-    QTest::newRow("about1") << "about1" << QRect(256, 240, 65, 33);
-    QTest::newRow("Shape1") << "Shape1" << QRect(56, 88, 289, 41);
-    QTest::newRow("Shape2") << "Shape2" << QRect(56, 176, 289, 41);
-    QTest::newRow("Shape3") << "Shape3" << QRect(96, 136, 209, 33);
+    QTest::addColumn<bool>("sizesToText");
+    for (const Placement& placed : placements())
+        QTest::newRow(qPrintable(placed.name)) << placed.rect << placed.sizesToText;
 }
 
-void Form1LayoutTest::geometry() {
-    QFETCH(QString, name);
+void Form1LayoutTest::placedAsLaidOut() {
     QFETCH(QRect, rect);
+    QFETCH(bool, sizesToText);
     Form1 form;
-    QCOMPARE(control(form, name)->geometry(), rect);
+    QWidget* placed = control(form, QString::fromLatin1(QTest::currentDataTag()));
+    if (!sizesToText) {
+        QCOMPARE(placed->geometry(), rect);
+        return;
+    }
+    QCOMPARE(placed->pos(), rect.topLeft());
+    QVERIFY(sizedToText(qobject_cast<QLabel*>(placed)));
 }
 
-void Form1LayoutTest::freeLabelsSizeToTheirText_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QPoint>("topLeft");
-    QTest::newRow("timelbl") << "timelbl" << QPoint(168, 144);
-    QTest::newRow("statuslbl") << "statuslbl" << QPoint(8, 280);
-    QTest::newRow("playerlbl2") << "playerlbl2" << QPoint(104, 144);
-    QTest::newRow("playerlbl1") << "playerlbl1" << QPoint(256, 144);
+// A pit label shows only inside its square's edge, as a window's children
+// are clipped to its client area: where it juts out, a mask cuts it back.
+void Form1LayoutTest::everythingInsideTheWindow() {
+    Form1 form;
+    for (QWidget* placed : form.findChildren<QWidget*>()) {
+        const QRect inWindow(placed->mapTo(&form, QPoint(0, 0)), placed->size());
+        QVERIFY2(form.rect().contains(inWindow), qPrintable(placed->objectName()));
+    }
+    for (int pit = 1; pit <= kalvora::kPitCount; ++pit) {
+        PitLabel* label = angka(form, pit);
+        QCOMPARE(label->parentWidget(), box(form, pit));
+        const QRegion shown = label->mask().isEmpty() ? QRegion(label->rect()) : label->mask();
+        QCOMPARE(shown.translated(label->pos()),
+                 QRegion(label->geometry().intersected(box(form, pit)->clientRect())));
+    }
 }
 
-void Form1LayoutTest::freeLabelsSizeToTheirText() {
-    QFETCH(QString, name);
-    QFETCH(QPoint, topLeft);
+// The squares lie over the bands behind the rows, and the free labels over
+// the middle panel; nothing else overlaps.
+void Form1LayoutTest::overlapsOnlyWhereLaidOut() {
     Form1 form;
-    auto* label = control<QLabel>(form, name);
-    QCOMPARE(label->pos(), topLeft);
-    QVERIFY(sizedToText(label));
+    const QWidgetList controls = form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    auto meant = [](const QWidget* back, const QWidget* front) {
+        const QString under = back->objectName();
+        if (qobject_cast<const PitSquare*>(front))
+            return under == QLatin1String("Shape1") || under == QLatin1String("Shape2");
+        return qobject_cast<const AutoSizeLabel*>(front) && under == QLatin1String("Shape3");
+    };
+    int overlaps = 0;
+    for (int back = 0; back < controls.size(); ++back) {
+        for (int front = back + 1; front < controls.size(); ++front) {
+            if (!controls[back]->geometry().intersects(controls[front]->geometry()))
+                continue;
+            ++overlaps;
+            QVERIFY2(meant(controls[back], controls[front]),
+                     qPrintable(controls[front]->objectName() + QStringLiteral(" over ") +
+                                controls[back]->objectName()));
+        }
+    }
+    QVERIFY(overlaps > 0);
 }
 
 void Form1LayoutTest::looks_data() {
-    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QColor>("colour");
-    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<double>("points");
     QTest::addColumn<bool>("centred");
-    const QColor white(255, 255, 255);
-    QTest::newRow("small pit") << "angka1"
-                               << "00" << white << 16 << true;
-    QTest::newRow("other small pit") << "angka15"
-                                     << "00" << white << 16 << true;
-    QTest::newRow("store 8 green") << "angka8"
-                                   << "00" << QColor(0, 0xC0, 0) << 32 << true;
-    QTest::newRow("store 16 light blue") << "angka16"
-                                         << "00" << QColor(0x80, 0x80, 0xFF) << 32 << true;
-    QTest::newRow("clock red") << "timelbl"
-                               << "00:00:00" << QColor(255, 0, 0) << 13 << true;
-    QTest::newRow("status blue") << "statuslbl"
-                                 << "Welcome to Kalvoro 1.0" << QColor(0, 0, 255) << 13 << false;
-    QTest::newRow("player 2") << "playerlbl2"
-                              << "Player2" << QColor(0, 0, 0) << 11 << false;
-    QTest::newRow("player 1") << "playerlbl1"
-                              << "Player1" << QColor(0, 0, 0) << 11 << false;
+    using kalvora::toQColor;
+    const QString count = QStringLiteral("00");
+    QTest::newRow("angka1") << count << toQColor(kalvora::kWhite) << layout::kSmallPitPoints
+                            << true;
+    QTest::newRow("angka15") << count << toQColor(kalvora::kWhite) << layout::kSmallPitPoints
+                             << true;
+    QTest::newRow("angka8") << count << toQColor(kalvora::kGreen) << layout::kStorePoints << true;
+    QTest::newRow("angka16") << count << toQColor(kalvora::kLightBlue) << layout::kStorePoints
+                             << true;
+    QTest::newRow("timelbl") << "00:00:00" << toQColor(kalvora::kRed)
+                             << layout::kTimeAndStatusPoints << true;
+    QTest::newRow("statuslbl") << "Welcome to Kalvoro 1.0" << toQColor(kalvora::kBlue)
+                               << layout::kTimeAndStatusPoints << false;
+    const QColor buttonText = QApplication::palette().color(QPalette::ButtonText);
+    QTest::newRow("playerlbl2") << "Player2" << buttonText << layout::kPlayerLabelPoints << false;
+    QTest::newRow("playerlbl1") << "Player1" << buttonText << layout::kPlayerLabelPoints << false;
 }
 
 void Form1LayoutTest::looks() {
-    QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QColor, colour);
-    QFETCH(int, pixelSize);
+    QFETCH(double, points);
     QFETCH(bool, centred);
     Form1 form;
-    auto* label = control<QLabel>(form, name);
+    auto* label = control<QLabel>(form, QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(label->text(), text);
     QCOMPARE(label->palette().color(QPalette::WindowText), colour);
-    QCOMPARE(label->font().pixelSize(), pixelSize);
-    QVERIFY(label->font().bold());
-    QCOMPARE(label->font().family(), kalvora::windowFontFamily());
+    QCOMPARE(label->font(), kalvora::windowFont(points));
     QCOMPARE(bool(label->alignment() & Qt::AlignHCenter), centred);
     QVERIFY2(!label->autoFillBackground(), "labels are transparent");
     QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 }
 
-// Colours as drawn, read back from a picture of the whole window.
-void Form1LayoutTest::colours_data() {
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QColor>("colour");
-    const QColor grey(0x80, 0x80, 0x80);
-    QTest::newRow("square inside, below its label") << QPoint(64 + 5, 184 + 22) << grey;
-    QTest::newRow("store inside, above its label") << QPoint(312 + 20, 128 + 4) << grey;
-    QTest::newRow("square edge, dark at top left") << QPoint(64 + 1, 184 + 1) << QColor(0, 0, 0);
-    QTest::newRow("square edge, white at bottom right")
-        << QPoint(64 + 32, 184 + 24) << QColor(255, 255, 255);
-    QTest::newRow("Shape1 light blue") << QPoint(100, 92) << QColor(0x80, 0x80, 0xFF);
-    QTest::newRow("Shape1 border") << QPoint(56, 88) << QColor(0, 0, 0);
-    QTest::newRow("Shape2 green") << QPoint(100, 213) << QColor(0, 0xC0, 0);
-    QTest::newRow("Shape3 light yellow") << QPoint(200, 164) << QColor(0xFF, 0xFF, 0x80);
-    QTest::newRow("Shape3 border, two pixels") << QPoint(200, 137) << QColor(0, 0, 0);
-}
-
-void Form1LayoutTest::colours() {
-    QFETCH(QPoint, at);
-    QFETCH(QColor, colour);
-    Form1 form;
-    const QImage picture = form.grab().toImage();
-    QCOMPARE(picture.pixelColor(at), colour);
-}
-
-// The control hit at a point of the window: earlier rows of the layout lie
-// over later ones, squares and buttons over shapes and free labels.
-void Form1LayoutTest::stacking_data() {
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("pit label") << QPoint(81, 196) << "angka1";
-    QTest::newRow("square edge outside its label") << QPoint(64, 184) << "box1";
-    QTest::newRow("store band above its label") << QPoint(332, 132) << "box8";
-    QTest::newRow("store label clipped by the edge") << QPoint(88, 148) << "box16";
-    QTest::newRow("store label") << QPoint(60, 150) << "angka16";
-    QTest::newRow("store over Shape1") << QPoint(60, 128) << "box16";
-    QTest::newRow("store over Shape2") << QPoint(60, 176) << "box16";
-    QTest::newRow("Shape1 between squares") << QPoint(100, 100) << "Shape1";
-    QTest::newRow("Shape2 between squares") << QPoint(100, 190) << "Shape2";
-    QTest::newRow("Shape3 beside the labels") << QPoint(100, 140) << "Shape3";
-    QTest::newRow("clock over Shape3") << QPoint(172, 150) << "timelbl";
-    QTest::newRow("Player2 over Shape3") << QPoint(108, 148) << "playerlbl2";
-    QTest::newRow("Player1 over Shape3") << QPoint(260, 148) << "playerlbl1";
-    QTest::newRow("new1") << QPoint(60, 256) << "new1";
-    QTest::newRow("option1") << QPoint(216, 256) << "option1";
-    QTest::newRow("status line") << QPoint(12, 286) << "statuslbl";
-    QTest::newRow("background") << QPoint(5, 5) << "";
-}
-
-void Form1LayoutTest::stacking() {
-    QFETCH(QPoint, at);
-    QFETCH(QString, name);
-    Form1 form;
-    QWidget* hit = form.childAt(at);
-    QCOMPARE(hit ? hit->objectName() : QString(), name);
-}
-
+// The Tab key visits the controls that take the focus in the order they are
+// stacked, from the back: the buttons in front of no square, the squares
+// behind option1, option1 itself, then the square in front of everything.
 void Form1LayoutTest::tabOrder() {
     Form1 form;
     form.show();
@@ -218,15 +196,23 @@ void Form1LayoutTest::tabOrder() {
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), control(form, QStringLiteral("new1")));
 
-    const QStringList expected{"stop1", "about1", "box1",  "box8",    "box9",  "box10", "box11",
-                               "box12", "box13",  "box14", "box15",   "box2",  "box3",  "box4",
-                               "box5",  "box6",   "box7",  "option1", "box16", "new1"};
+    QStringList stacked;
+    for (QWidget* placed : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (placed->focusPolicy() & Qt::TabFocus)
+            stacked << placed->objectName();
+    }
+    QStringList expected{"new1", "stop1", "about1"};
+    for (int pit : layout::kSquaresBehindOption1)
+        expected << QStringLiteral("box%1").arg(pit);
+    expected << QStringLiteral("option1") << QStringLiteral("box%1").arg(layout::kFrontSquare);
+    QCOMPARE(stacked, expected);
+
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(visited, expected);
+    QCOMPARE(visited, expected.mid(1) << expected.first());
 
     // A square takes the focus but no key: the board stays as it was.
     QTest::keyClick(box(form, 3), Qt::Key_Space);
@@ -235,21 +221,10 @@ void Form1LayoutTest::tabOrder() {
 }
 
 void Form1LayoutTest::buttons_data() {
-    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("toolTip");
-    QTest::newRow("new1") << "new1"
-                          << "new"
-                          << "Start the game !!";
-    QTest::newRow("stop1") << "stop1"
-                           << "stop"
-                           << "Stop the game !!";
-    QTest::newRow("option1") << "option1"
-                             << "option"
-                             << "Setting game";
-    QTest::newRow("about1") << "about1"
-                            << "about"
-                            << "Who am I ??";
+    for (const ButtonFacts& button : kButtons)
+        QTest::newRow(button.name) << button.picture << button.toolTip;
 }
 
 // The middle of `picture` appears centred on `face`, or one pixel down and to
@@ -269,11 +244,10 @@ static bool showsPicture(const QImage& face, const QString& picture) {
 }
 
 void Form1LayoutTest::buttons() {
-    QFETCH(QString, name);
     QFETCH(QString, picture);
     QFETCH(QString, toolTip);
     Form1 form;
-    auto* button = control<QAbstractButton>(form, name);
+    auto* button = control<QAbstractButton>(form, QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(button->toolTip(), toolTip);
     QVERIFY(button->text().isEmpty());
     QVERIFY(button->focusPolicy() & Qt::TabFocus);

@@ -2,6 +2,7 @@
 // Reaches the main window's controls by their names, and plays events on it
 // the way a user would: clicks on buttons and labels, pointer movement.
 
+#include "control_layout.h"
 #include "form1.h"
 #include "pit_label.h"
 #include "pit_square.h"
@@ -29,6 +30,54 @@ inline PitSquare* box(Form1& form, int pit) {
 inline PitLabel* angka(Form1& form, int pit) {
     return control<PitLabel>(form, QStringLiteral("angka%1").arg(pit));
 }
+
+// Where the layout puts each control, in pixels of its parent: the window's,
+// or for a pit label the inside of its square. A free label sizes itself to
+// its text, so only its top left corner holds.
+struct Placement {
+    QString name;
+    QRect rect;
+    bool sizesToText = false;
+};
+
+inline QList<Placement> placements() {
+    namespace layout = kalvora::layout;
+    QList<Placement> all{
+        {"Shape1", layout::kShape1.toRect()},
+        {"Shape2", layout::kShape2.toRect()},
+        {"Shape3", layout::kShape3.toRect()},
+        {"new1", layout::kNew1.toRect()},
+        {"stop1", layout::kStop1.toRect()},
+        {"option1", layout::kOption1.toRect()},
+        {"about1", layout::kAbout1.toRect()},
+        {"timelbl", layout::kTimelbl.toRect(), true},
+        {"statuslbl", layout::kStatuslbl.toRect(), true},
+        {"playerlbl1", layout::kPlayerlbl1.toRect(), true},
+        {"playerlbl2", layout::kPlayerlbl2.toRect(), true},
+    };
+    const QPoint inside(layout::kSquareEdge, layout::kSquareEdge);
+    for (int pit = 1; pit <= kalvora::kPitCount; ++pit) {
+        all.append({QStringLiteral("box%1").arg(pit), layout::kBoxes[pit - 1].toRect()});
+        all.append({QStringLiteral("angka%1").arg(pit),
+                    layout::pitLabel(pit).toRect().translated(inside)});
+    }
+    return all;
+}
+
+// The four picture buttons: the words drawn in their pictures and their
+// tooltips.
+struct ButtonFacts {
+    const char* name;
+    const char* picture;
+    const char* words;
+    const char* toolTip;
+};
+inline const ButtonFacts kButtons[] = {
+    {"new1", "new", "Play Game", "Start the game !!"},
+    {"stop1", "stop", "Stop Game", "Stop the game !!"},
+    {"option1", "option", "Option", "Setting game"},
+    {"about1", "about", "About ?", "Who am I ??"},
+};
 
 // "new1", "stop1", "option1", "about1": a click on the button; "angkaN": a
 // click on pit N's label; "moveN": the pointer moves onto pit N's label.
