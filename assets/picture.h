@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture of the game's resources, drawn pixel for pixel on the screen's
 // own grid: the @2x drawing on a denser screen where one exists, resampled

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Display that shows nothing: for running the rules where only their
 // effect on the game state matters, such as benchmarks and move pickers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Display that writes each operation as one line of text, in the order the
 // rules issue them. The replay driver and the tests read the game through it.

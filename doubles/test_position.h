@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Puts an arbitrary position on the board, for tests and the replay driver:
 // the rules then play on from it as from any other position. It shows nothing
@@ -11,7 +12,7 @@
 namespace kalvora {
 
 struct TestPosition {
-    std::int16_t turn = PlayerOne;              // 1..3
+    Player turn = PlayerOne;                    // 1..3
     std::int16_t mode = 1;                      // any 16-bit value
     std::array<std::int16_t, kPitCount> pits{}; // pits 1..16 in order, each 0..32767
 };

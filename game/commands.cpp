@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the commands of the main window's buttons.
 
 #include "form1_procedures.h"
@@ -5,10 +6,8 @@
 namespace kalvora {
 
 void Form1Procedures::Form_Load() {
-    state_.playerNames(PlayerOne) = text::kPlayerOne;
-    state_.playerNames(PlayerTwo) = text::kPlayerTwo;
-    state_.playerNames(Computer) = text::kComputer;
-    state_.playerNames(Draw) = text::kDraw;
+    for (int player = PlayerOne; player <= Draw; ++player)
+        state_.playerNames(player) = text::kPlayerNames[player - PlayerOne];
     state_.boardLocked = true; // nothing on the board answers until a start
     state_.mode = 1;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every effect the game has on the screen is one of these operations, issued
 // in a fixed order. The Qt window applies them to widgets; the replay driver

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two ways a game ends: with a result when the player to move has an
 // empty row, and without one through the stop command.
 
@@ -9,13 +10,11 @@ void Form1Procedures::FinishGame() {
     state_.boardLocked = true;
     display_.setTimerEnabled(false);
     // Only the stores count; seeds left in the rows belong to nobody.
-    int outcome = 0;
+    Player outcome = Draw;
     if (state_.storeTotals(1) > state_.storeTotals(2))
         outcome = PlayerOne;
     else if (state_.storeTotals(2) > state_.storeTotals(1))
-        outcome = state_.mode == 1 ? PlayerTwo : Computer;
-    else
-        outcome = Draw;
+        outcome = secondSeat(state_.mode);
     const char* prefix = outcome == Draw ? text::kResultPrefix : text::kWinnerPrefix;
     display_.setStatusCaption(prefix + state_.playerNames(outcome));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The event procedures of the main window, free of any toolkit. The window
 // forwards each control event here with the pit index; everything shown comes

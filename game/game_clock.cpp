@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock counts ticks of Timer1, not the system time.
 
 #include "form1_procedures.h"

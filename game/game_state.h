@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one game-state record. The main window owns it for the life of the
 // process and hands it to the rules; it holds no reference to any window.
@@ -33,12 +34,12 @@ private:
 struct GameState {
     OneBasedArray<std::int16_t, kPitCount> pits; // 8 and 16 are the stores
     std::int16_t ambil = 0;                      // seeds lifted by the latest move
-    std::int16_t turn = 0;                       // 1, 2 or 3
+    Player turn{};                               // 1, 2 or 3
     std::int16_t mode = 0;                       // 1: two people; else the computer plays two
     bool boardLocked = false;
     std::int16_t hoverIndex = 0; // pit highlighted last; 0 until the first start
     OneBasedArray<std::int16_t, 2> storeTotals;
-    OneBasedArray<std::string, PlayerCount> playerNames;
+    OneBasedArray<std::string, kPlayerNameCount> playerNames;
     // A 16-bit hour counter would overflow after 32,767 hours of one game; a
     // wide one never does, and the clock shows all its digits anyway.
     std::int64_t clockHours = 0;

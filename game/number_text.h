@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers become text as plain decimal digits with no blank; only the clock
 // pads its fields to two digits.

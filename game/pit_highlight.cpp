@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pit under the pointer is highlighted while a game runs; the highlight
 // stays on the last pit reached until another eligible pit takes it.
 
@@ -9,9 +10,7 @@ void Form1Procedures::angka_MouseMove(int index) {
     if (state_.boardLocked)
         return;
     // The store of the player who is not to move never takes the highlight.
-    if (index == kPlayerTwoStore && isPlayerOneTurn(state_.turn))
-        return;
-    if (index == kPlayerOneStore && !isPlayerOneTurn(state_.turn))
+    if (index == opponentStore(state_.turn))
         return;
     display_.setBoxBackColor(state_.hoverIndex, kNormalBack);
     display_.setPitForeColor(state_.hoverIndex, kNormalFore);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pit_names.h"
 
 #include "runtime_error.h"
@@ -8,9 +9,8 @@ namespace kalvora {
 std::string pitName(int pit) {
     if (!isPitIndex(pit))
         throw subscriptError();
-    const int owner =
-        isOwnSmallPit(PlayerOne, pit) || pit == ownStore(PlayerOne) ? PlayerOne : PlayerTwo;
-    const std::string player = owner == PlayerOne ? text::kPlayerOne : text::kPlayerTwo;
+    const Player owner = pitOwner(pit);
+    const std::string player = text::kPlayerNames[owner - PlayerOne];
     if (pit == ownStore(owner))
         return player + "'s store";
     return player + ", pit " + std::to_string(pit - firstOwnPit(owner) + 1);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader calls each pit: whose it is and its place in that
 // player's row, counted the way the seeds go. Plain C++, no toolkit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A run-time error ends the program after a message that names it. The rules
 // throw it; the window (or the replay driver) reports it and exits non-zero.

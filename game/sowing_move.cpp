@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move: a click on one of the mover's own pits lifts its seeds and sows
 // them round the ring. The last seed decides the rest.
 
@@ -9,45 +10,36 @@ namespace kalvora {
 bool Form1Procedures::acceptsClick(int index) const {
     if (state_.boardLocked)
         return false;
-    if (isStore(index))
-        return false;
-    if (!isPlayerOneTurn(state_.turn) && index >= 1 && index <= kPlayerOneStore)
-        return false;
-    if (isPlayerOneTurn(state_.turn) && index >= kPlayerOneStore + 1 && index <= kPitCount)
-        return false;
-    return state_.pits(index) != 0;
+    // An index off the ring is run-time error 9, so the pit is read first.
+    return state_.pits(index) != 0 && isOwnSmallPit(state_.turn, index);
 }
 
 // Sows the seeds of pit `index` and returns the pit the last seed reached.
 int Form1Procedures::sow(int index) {
-    GameState& g = state_;
-    g.ambil = g.pits(index);
-    g.pits(index) = 0;
-    int k = 0;
-    int lastPit = 0;
-    for (int s = 1; s <= g.ambil; ++s) {
-        const bool lastSeed = s == g.ambil;
-        if (++k == kPitCount)
-            k = 0;
-        // The last seed never ends in the opponent's store: it goes one pit
-        // further (k may reach 16 here, which still names a real pit).
-        if (lastSeed && pitAfter(index, k) == opponentStore(g.turn))
-            ++k;
-        const int m = pitAfter(index, k);
-        if (lastSeed && g.pits(m) == 0 && isOwnSmallPit(g.turn, m)) {
+    const Player mover = state_.turn;
+    auto& pits = state_.pits;
+    state_.ambil = pits(index);
+    pits(index) = 0;
+    int target = index;
+    for (int seed = 1; seed <= state_.ambil; ++seed) {
+        const bool lastSeed = seed == state_.ambil;
+        target = nextPit(target);
+        // The last seed never ends in the opponent's store: it goes one further.
+        if (lastSeed && target == opponentStore(mover))
+            target = nextPit(target);
+        if (lastSeed && pits(target) == 0 && isOwnSmallPit(mover, target)) {
             // Capture: the seed and the opposite pit's seeds go to the store,
             // even when the opposite pit is empty.
-            const int store = ownStore(g.turn);
-            const int o = oppositePit(m);
-            g.pits(store) = checkedAdd(g.pits(store), 1);
-            g.pits(store) = checkedAdd(g.pits(store), g.pits(o));
-            g.pits(o) = 0;
+            const int store = ownStore(mover);
+            const int opposite = oppositePit(target);
+            pits(store) = checkedAdd(pits(store), 1);
+            pits(store) = checkedAdd(pits(store), pits(opposite));
+            pits(opposite) = 0;
         } else {
-            g.pits(m) = checkedAdd(g.pits(m), 1);
+            pits(target) = checkedAdd(pits(target), 1);
         }
-        lastPit = m;
     }
-    return lastPit;
+    return state_.ambil > 0 ? target : 0;
 }
 
 void Form1Procedures::angka_Click(int index) {
@@ -63,10 +55,7 @@ void Form1Procedures::angka_Click(int index) {
 
     // Ending in a store can only mean the mover's own: another turn.
     if (!isStore(lastPit)) {
-        if (state_.mode == 1)
-            state_.turn = isPlayerOneTurn(state_.turn) ? PlayerTwo : PlayerOne;
-        else
-            state_.turn = isPlayerOneTurn(state_.turn) ? Computer : PlayerOne;
+        state_.turn = isPlayerOneTurn(state_.turn) ? secondSeat(state_.mode) : PlayerOne;
         showTurn();
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // StartGame: the opening position, player one to move, the clock from zero.
 
 #include "form1_procedures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small vocabulary of the game: pit indices, players, colours and the
 // fixed texts. Everything that "knows" the ring's geometry lives here once.
@@ -19,8 +20,9 @@ enum Player : std::int16_t {
     PlayerTwo = 2,
     Computer = 3, // takes player two's place when mode is not 1
     Draw = 4,     // only ever an outcome, never a turn
-    PlayerCount = 4
 };
+// playerNames holds one name for each number, PlayerOne..Draw.
+constexpr int kPlayerNameCount = Draw;
 
 constexpr bool isPitIndex(int pit) {
     return pit >= kFirstPit && pit <= kPitCount;
@@ -29,25 +31,9 @@ constexpr bool isStore(int pit) {
     return pit == kPlayerOneStore || pit == kPlayerTwoStore;
 }
 
-// The computer plays from player two's side, so every turn other than 1 owns
-// the top row.
-constexpr bool isPlayerOneTurn(int turn) {
-    return turn == PlayerOne;
-}
-constexpr int ownStore(int turn) {
-    return isPlayerOneTurn(turn) ? kPlayerOneStore : kPlayerTwoStore;
-}
-constexpr int opponentStore(int turn) {
-    return isPlayerOneTurn(turn) ? kPlayerTwoStore : kPlayerOneStore;
-}
-constexpr int firstOwnPit(int turn) {
-    return isPlayerOneTurn(turn) ? 1 : kPlayerOneStore + 1;
-}
-constexpr int lastOwnPit(int turn) {
-    return ownStore(turn) - 1;
-}
-constexpr bool isOwnSmallPit(int turn, int pit) {
-    return pit >= firstOwnPit(turn) && pit <= lastOwnPit(turn);
+// Seeds travel towards higher numbers, and from pit 16 on to pit 1.
+constexpr int nextPit(int pit) {
+    return pit == kPitCount ? kFirstPit : pit + 1;
 }
 
 // Small pit p faces 16 - p across the board (1 and 15, ..., 7 and 9).
@@ -55,10 +41,36 @@ constexpr int oppositePit(int pit) {
     return kPitCount - pit;
 }
 
-// The pit k steps after pit `from`, round the ring (k may be up to 16).
-constexpr int pitAfter(int from, int steps) {
-    const int t = from + steps;
-    return t <= kPitCount ? t : t % kPitCount;
+// Pits 1..8 are player one's, 9..16 player two's (or the computer's).
+constexpr Player pitOwner(int pit) {
+    return pit <= kPlayerOneStore ? PlayerOne : PlayerTwo;
+}
+
+// Whoever sits opposite player one: player two with mode 1, else the computer.
+constexpr Player secondSeat(int mode) {
+    return mode == 1 ? PlayerTwo : Computer;
+}
+
+// The computer plays from player two's side, so every turn other than 1 owns
+// the top row.
+constexpr bool isPlayerOneTurn(Player turn) {
+    return turn == PlayerOne;
+}
+constexpr int ownStore(Player turn) {
+    return isPlayerOneTurn(turn) ? kPlayerOneStore : kPlayerTwoStore;
+}
+constexpr int opponentStore(Player turn) {
+    return isPlayerOneTurn(turn) ? kPlayerTwoStore : kPlayerOneStore;
+}
+// A row runs from the pit after the opponent's store up to the own store.
+constexpr int firstOwnPit(Player turn) {
+    return nextPit(opponentStore(turn));
+}
+constexpr int lastOwnPit(Player turn) {
+    return ownStore(turn) - 1;
+}
+constexpr bool isOwnSmallPit(Player turn, int pit) {
+    return pit >= firstOwnPit(turn) && pit <= lastOwnPit(turn);
 }
 
 // Colours are 24-bit numbers in the &HBBGGRR order.
@@ -79,10 +91,9 @@ constexpr Colour kHighlightBack = kWhite;
 constexpr Colour kHighlightFore = kBlack;
 
 namespace text {
-constexpr const char* kPlayerOne = "Player one";
-constexpr const char* kPlayerTwo = "Player two";
-constexpr const char* kComputer = "Computer";
-constexpr const char* kDraw = "DRAW !!";
+// The names of the player numbers, from PlayerOne to Draw.
+constexpr const char* kPlayerNames[kPlayerNameCount] = {"Player one", "Player two", "Computer",
+                                                        "DRAW !!"};
 constexpr const char* kTurnSuffix = " Turn";
 constexpr const char* kWinnerPrefix = "The Winner is...";
 constexpr const char* kResultPrefix = "The Result is...";

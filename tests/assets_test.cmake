@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Format checks of the committed pictures under assets/; plain C++, no toolkit.
 if(NOT TARGET GTest::gtest_main)
     find_package(GTest REQUIRED)

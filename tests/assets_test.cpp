@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the committed pictures under assets/ byte by byte, with no toolkit:
 // a file the window or the desktop cannot read, or one drawn at the wrong
 // size or depth, fails here rather than on a user's screen.

@@ -1,4 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_test_support.h"
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace kalvora::testing {
 
@@ -11,14 +15,14 @@ std::vector<std::string> RecordedGame::takeLog() {
     return lines;
 }
 
-void RecordedGame::clicks(std::initializer_list<int> pits) {
+void RecordedGame::clicks(const std::vector<int>& pits) {
     for (int pit : pits)
         form_.angka_Click(pit);
 }
 
 void RecordedGame::setup(int turn, const Pits& pits, int mode) {
     TestPosition position;
-    position.turn = static_cast<std::int16_t>(turn);
+    position.turn = static_cast<Player>(turn);
     position.mode = static_cast<std::int16_t>(mode);
     for (std::size_t i = 0; i < pits.size(); ++i)
         position.pits[i] = static_cast<std::int16_t>(pits[i]);
@@ -32,12 +36,26 @@ Pits RecordedGame::pits() const {
     return result;
 }
 
+Pits board(std::string text) {
+    std::replace(text.begin(), text.end(), '|', ' ');
+    std::istringstream in(text);
+    Pits pits{};
+    for (int& count : pits)
+        if (!(in >> count))
+            throw std::invalid_argument("not sixteen counts: " + text);
+    return pits;
+}
+
 std::vector<std::string> captionLines(const Pits& pits) {
     std::vector<std::string> lines;
     for (int p = kFirstPit; p <= kPitCount; ++p)
         lines.push_back("caption angka " + std::to_string(p) + " \"" +
                         std::to_string(pits[static_cast<std::size_t>(p - 1)]) + "\"");
     return lines;
+}
+
+std::string statusLine(const std::string& text) {
+    return "caption statuslbl \"" + text + "\"";
 }
 
 } // namespace kalvora::testing

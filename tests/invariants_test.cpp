@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random event sequences through the event procedures, with everything that
 // must always hold checked after every single event. A failure prints the
 // seed of its sequence; KALVORA_PROPERTY_SEED=N replays that one alone.
@@ -25,6 +26,7 @@ struct Sequence {
     bool positioned = false;   // a test position replaced the game's seeds
     bool ticked = false;       // the clock has ticked since the last start
     bool captionsShown = true; // the counts on screen are those of the pits
+    bool moved = false;        // the last event was a move
     int expectedSeeds = 0;
     int expectedMode = 1; // only a test position changes it
     std::string lastEvent;
@@ -66,6 +68,14 @@ std::string violation(const Sequence& s) {
     }
     if (s.started && !s.positioned && g.boardLocked == s.screen.timerOn)
         why << "board lock and timer disagree; ";
+    if (s.moved) {
+        int rowSeeds = 0;
+        for (int p = firstOwnPit(g.turn); p <= lastOwnPit(g.turn); ++p)
+            rowSeeds += g.pits(p);
+        if ((rowSeeds == 0) != g.boardLocked)
+            why << "a move left " << rowSeeds << " seeds to the player to move and the board "
+                << (g.boardLocked ? "locked; " : "open; ");
+    }
     int lit = 0;
     for (int p = kFirstPit; p <= kPitCount; ++p) {
         const auto i = static_cast<std::size_t>(p);
@@ -97,6 +107,7 @@ std::string violation(const Sequence& s) {
 void randomEvent(Sequence& s, std::mt19937& random, bool withPositions) {
     auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     const int roll = below(100);
+    s.moved = false;
     if (roll < 4) {
         s.lastEvent = "new";
         s.form.new1_Click();
@@ -118,7 +129,8 @@ void randomEvent(Sequence& s, std::mt19937& random, bool withPositions) {
         s.form.angka_Click(pit);
         // A test position is shown from its first move on; a move always
         // changes the clicked pit.
-        if (s.state.pits(pit) != firstPit)
+        s.moved = s.state.pits(pit) != firstPit;
+        if (s.moved)
             s.captionsShown = true;
     } else if (roll < 85) {
         const int pit = 1 + below(kPitCount);
@@ -133,7 +145,7 @@ void randomEvent(Sequence& s, std::mt19937& random, bool withPositions) {
         }
     } else {
         TestPosition position;
-        position.turn = static_cast<std::int16_t>(1 + below(3));
+        position.turn = static_cast<Player>(1 + below(3));
         position.mode = static_cast<std::int16_t>(below(3) == 0 ? below(5) - 2 : 1);
         int total = 0;
         for (auto& pit : position.pits) {

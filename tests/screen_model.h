@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window would show: a Display that keeps the last value each
 // operation gave each control, so that tests can check the screen against

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the window, starting a game, and the two ways a game ends.
 
 #include "game_test_support.h"
@@ -6,8 +7,6 @@
 
 namespace kalvora::testing {
 namespace {
-
-const Pits kOpening = {7, 7, 7, 7, 7, 7, 7, 0, 7, 7, 7, 7, 7, 7, 7, 0};
 
 TEST(FormLoad, LeavesTheBoardLockedWithTheFourNames) {
     RecordedGame g;
@@ -35,7 +34,7 @@ std::vector<std::string> startLog() {
                       (i == 8 || i == 16 ? " \"0\"" : " \"7\""));
         log.push_back("backcolor box " + std::to_string(i) + " 808080");
     }
-    log.push_back("caption statuslbl \"Player one Turn\"");
+    log.push_back(statusLine("Player one Turn"));
     log.push_back("timer on");
     return log;
 }
@@ -121,7 +120,7 @@ TEST(FinishGame, ComparesOnlyTheStores) {
         const std::vector<std::string> log = g.takeLog();
         ASSERT_EQ(log.size(), 18u);
         EXPECT_EQ(log[16], "timer off");
-        EXPECT_EQ(log[17], std::string("caption statuslbl \"") + o.status + "\"");
+        EXPECT_EQ(log[17], statusLine(o.status));
         EXPECT_TRUE(g.state().boardLocked);
         EXPECT_EQ(g.state().turn, PlayerOne);
     }

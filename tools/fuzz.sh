@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the replay driver's input for a bounded time (seconds, default 60),
 # starting from the committed corpus of real scripts.
 set -euo pipefail

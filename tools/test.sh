@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs every test: the plain
 # build, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and a bounded fuzzing run of the replay driver.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window: one at a time, closed by a click or a character key,
 // modeless over a running game, and keeping the program alive on its own.
 

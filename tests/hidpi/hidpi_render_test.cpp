@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows as drawn on a screen of another density, given by
 // QT_SCALE_FACTOR (1, 1.25, 1.5, 2; ctest runs the test once for each): the
 // layout stays in logical pixels, and everything is drawn on the screen's own

@@ -1,6 +1,7 @@
-"""The main window as a user sees it: where things are, what lies under a
-point, and what the window shows, read through its accessibility interface
-(texts) and from the screen's pixels (colours).
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The main window as a user sees it: what it shows, read through its
+accessibility interface (texts) and from the screen's pixels (colours), and
+what it should show after a replay.
 
 Positions are window client pixels unless a name says "screen".
 """
@@ -8,109 +9,13 @@ Positions are window client pixels unless a name says "screen".
 import re
 import time
 
+from window_layout import PITS, Rect
+
 TITLE = "Tembrel - Kalvoro 1.0"
-WINDOW_SIZE = (400, 300)
-PITS = range(1, 17)
-STORES = (8, 16)
-EDGE = 2  # the sunken edge of a square; its label is clipped to the inside
-
 GREY = (0x80, 0x80, 0x80)
-WHITE = (0xFF, 0xFF, 0xFF)
-
 WELCOME = "Welcome to Kalvoro 1.0"
 
-
-class Rect:
-    __slots__ = ("x", "y", "w", "h")
-
-    def __init__(self, x, y, w, h):
-        self.x, self.y, self.w, self.h = x, y, w, h
-
-    def contains(self, x, y):
-        return self.x <= x < self.x + self.w and self.y <= y < self.y + self.h
-
-    def intersected(self, other):
-        left, top = max(self.x, other.x), max(self.y, other.y)
-        right = min(self.x + self.w, other.x + other.w)
-        bottom = min(self.y + self.h, other.y + other.h)
-        return Rect(left, top, max(0, right - left), max(0, bottom - top))
-
-    def shrunk(self, by):
-        return Rect(self.x + by, self.y + by, self.w - 2 * by, self.h - 2 * by)
-
-    def tuple(self):
-        return (self.x, self.y, self.w, self.h)
-
-    def __repr__(self):
-        return "Rect(%d, %d, %d, %d)" % self.tuple()
-
-
-def square(pit):
-    if 1 <= pit <= 7:
-        return Rect(64 + 40 * (pit - 1), 184, 33, 25)
-    if 9 <= pit <= 15:
-        return Rect(304 - 40 * (pit - 9), 96, 33, 25)
-    return Rect(312, 128, 57, 49) if pit == 8 else Rect(32, 128, 57, 49)
-
-
-def label(pit):
-    """The label's own rectangle, which may jut out over the square's edge."""
-    s = square(pit)
-    if pit == 8:
-        return Rect(s.x + EDGE, s.y + EDGE + 5, 55, 36)
-    if pit == 16:
-        return Rect(s.x + EDGE + 1, s.y + EDGE + 5, 55, 36)
-    return Rect(s.x + EDGE, s.y + EDGE, 31, 20)
-
-
-def label_hit(pit):
-    """Where the pointer is over the label: the label inside its square's edge."""
-    return label(pit).intersected(square(pit).shrunk(EDGE))
-
-
-BUTTONS = {
-    "new1": Rect(24, 240, 73, 33),
-    "stop1": Rect(104, 240, 73, 33),
-    "option1": Rect(184, 240, 65, 33),
-    "about1": Rect(256, 240, 65, 33),
-}
-
-# A tooltip opens 16 pixels below a pointer that rests on a button; clicks
-# stay above that line, where no tooltip can take them.
-BUTTON_CLICK_BOTTOM = 256
-
-BANDS = {
-    "Shape1": Rect(56, 88, 289, 41),
-    "Shape2": Rect(56, 176, 289, 41),
-    "Shape3": Rect(96, 136, 209, 33),
-}
-
 NEUTRAL = (10, 150)  # plain background left of store 16
-
-
-def what_is_at(x, y):
-    """("label", pit), ("rim", pit), ("button", name), ("band", name),
-    ("background", None) inside the window, ("outside", None) beyond it."""
-    if not (0 <= x < WINDOW_SIZE[0] and 0 <= y < WINDOW_SIZE[1]):
-        return ("outside", None)
-    for pit in PITS:
-        if square(pit).contains(x, y):
-            return ("label", pit) if label_hit(pit).contains(x, y) else ("rim", pit)
-    for name, rect in BUTTONS.items():
-        if rect.contains(x, y):
-            return ("button", name)
-    for name, rect in BANDS.items():
-        if rect.contains(x, y):
-            return ("band", name)
-    return ("background", None)
-
-
-def background_sample(pit):
-    """Points of a square's inside that no digit of its count can reach."""
-    s = square(pit)
-    if pit in STORES:
-        return [(s.x + 28, s.y + EDGE + 2), (s.x + 6, s.y + s.h - EDGE - 2)]
-    return [(s.x + EDGE + 1, s.y + s.h - EDGE - 1), (s.x + 16, s.y + s.h - EDGE - 1)]
 
 
 def hex_to_rgb(bgr_hex):
@@ -166,11 +71,12 @@ class WindowReader:
     program's user-interface thread, so a read that answers also shows that
     the program is alive and has handled what was sent before."""
 
-    def __init__(self, session, window, pid, timeout):
+    def __init__(self, session, layout, window, pid, timeout):
         import pyatspi
         from gi.repository import Atspi
         self._pyatspi = pyatspi
         self.session = session
+        self.layout = layout
         self.window = window
         pyatspi.setTimeout(int(timeout * 1000), int(timeout * 1000))
         self.origin = session.geometry(window)[:2]
@@ -207,28 +113,28 @@ class WindowReader:
 
     def _find_labels(self):
         """Pit labels by their squares' places, and the status line by its
-        place, checked against the layout this monkey aims at."""
+        place, checked against the layout."""
         pits = {}
         status = None
         for i in range(self.frame.childCount):
             child = self.frame.getChildAtIndex(i)
             where = self._extents(child)
             if child.childCount == 1:
-                found = [p for p in PITS if square(p).tuple() == where.tuple()]
+                found = [p for p in PITS if self.layout.square(p).tuple() == where.tuple()]
                 if not found:
                     raise AssertionError("a square at %r is not where the layout has one" % where)
                 pit = found[0]
                 inner = child.getChildAtIndex(0)
-                if self._extents(inner).tuple() != label(pit).tuple():
+                if self._extents(inner).tuple() != self.layout.label(pit).tuple():
                     raise AssertionError("pit %d's label is at %r, not %r"
-                                         % (pit, self._extents(inner), label(pit)))
+                                         % (pit, self._extents(inner), self.layout.label(pit)))
                 pits[pit] = inner
-            elif child.getRoleName() == "label" and (where.x, where.y) == (8, 280):
+            elif child.getRoleName() == "label" and where.tuple() == self.layout.status.tuple():
                 status = child
         if sorted(pits) != list(PITS):
             raise AssertionError("pit labels found: %s" % sorted(pits))
         if status is None:
-            raise AssertionError("no status line at (8, 280)")
+            raise AssertionError("no status line at %r" % self.layout.status)
         return pits, status
 
     def ping(self):
@@ -290,16 +196,16 @@ class WindowReader:
         return " ".join(texts), ok
 
 
-def read_colours(session, origin, screen):
+def read_colours(session, layout, origin, screen):
     """Fills screen.back and screen.fore from the pixels of each pit: the
     square's colour where no digit reaches, and the text colour as the pixel
     of the label furthest from that background."""
     ox, oy = origin
-    pixels = session.pixels(ox, oy, WINDOW_SIZE[0], WINDOW_SIZE[1])
+    pixels = session.pixels(ox, oy, layout.window.w, layout.window.h)
     for pit in PITS:
-        samples = {pixels[y][x] for x, y in background_sample(pit)}
+        samples = {pixels[y][x] for x, y in layout.background_sample(pit)}
         screen.back[pit] = samples.pop() if len(samples) == 1 else None
-        hit = label_hit(pit)
+        hit = layout.label_hit(pit)
         back = screen.back[pit] or GREY
         furthest, distance = back, -1
         for y in range(hit.y, hit.y + hit.h):

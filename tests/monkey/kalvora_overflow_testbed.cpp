@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window with a board no game reaches: player two to move,
 // two seeds in pit 15 and a full store 16. A click on pit 15 sows its first
 // seed into 32767 and overflows, inside the click's event procedure.

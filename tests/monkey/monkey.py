@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A monkey for the real game on a real X server of its own.
 
 It drives the shipped executable with real pointer events (xdotool): moves
@@ -9,11 +10,13 @@ for the replay driver; at checkpoints the window must show what the replay
 of that script shows: the sixteen counts, the status line, the colours of
 each square and count. The clock runs in real time and is not compared.
 
-    monkey.py --game build/ui/kalvora --replay build/tools/kalvora-replay
-              [--events 2000] [--seed N] [--checkpoint-every 100]
+    private-desktop --a11y -- monkey.py --game build/ui/kalvora
+        --replay build/tools/kalvora-replay --layout build/tools/kalvora-layout
+        [--events 2000] [--seed N] [--checkpoint-every 100]
 
-The seed is printed first; the same seed sends the same events. Exit status
-0 passed, 1 failed, 77 skipped (a tool is missing).
+Without --seed a fresh one is drawn. The seed is printed first and with a
+failure; the same seed sends the same events. Exit status 0 passed, 1 failed,
+77 skipped (a tool is missing).
 """
 
 import argparse
@@ -26,10 +29,12 @@ import time
 
 # Run from the source tree: leave no compiled files in it.
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [here, os.path.join(here, "..", "support")]
 
 import board_window as board  # noqa: E402
 import display_session as ds  # noqa: E402
+from window_layout import Layout, Rect  # noqa: E402
 
 SETTINGS_TITLE = r"^Sorry\.\.\.$"
 SETTINGS_PROMPT = "Sorry, masih dalam proyek !!"
@@ -65,6 +70,7 @@ class Monkey:
         self.replay = replay
         self.work_dir = work_dir
         self.wait = wait
+        self.layout = reader.layout
         self.origin = reader.origin
         self.pointer = None
         self.about = None  # the open about window's screen rectangle
@@ -87,7 +93,7 @@ class Monkey:
     def target(self, screen_x, screen_y):
         if self.about and self.about.contains(screen_x, screen_y):
             return ("about", None)
-        return board.what_is_at(screen_x - self.origin[0], screen_y - self.origin[1])
+        return self.layout.what_is_at(screen_x - self.origin[0], screen_y - self.origin[1])
 
     def record(self, line):
         self.script.append(line)
@@ -198,7 +204,7 @@ class Monkey:
         window = self.session.wait_for_window(ABOUT_TITLE, self.wait)
         if len(self.session.find_windows(ABOUT_TITLE)) != 1:
             raise AssertionError("two about windows are open")
-        self.about = board.Rect(*self.session.geometry(window))
+        self.about = Rect(*self.session.geometry(window))
         self.about_window = window
 
     def about_closed(self):
@@ -259,30 +265,28 @@ class Monkey:
         return self.rng.randint(1, 16)
 
     def label_point(self, pit):
-        return self.point_in(board.label_hit(pit))
+        return self.point_in(self.layout.label_hit(pit))
 
     def rim_point(self, pit):
-        hit = board.label_hit(pit)
-        return self.point_in(board.square(pit), lambda x, y: not hit.contains(x, y))
+        hit = self.layout.label_hit(pit)
+        return self.point_in(self.layout.square(pit), lambda x, y: not hit.contains(x, y))
 
     def elsewhere_point(self, kind):
         if kind == "band":
-            rect = self.rng.choice(list(board.BANDS.values()))
+            rect = self.rng.choice(list(self.layout.bands.values()))
         else:
-            rect = board.Rect(0, 0, *board.WINDOW_SIZE)
-        return self.point_in(rect, lambda x, y: board.what_is_at(x, y)[0] == kind)
+            rect = self.layout.window
+        return self.point_in(rect, lambda x, y: self.layout.what_is_at(x, y)[0] == kind)
 
     def button_point(self, name):
-        rect = board.BUTTONS[name]
-        bottom = min(rect.y + rect.h, board.BUTTON_CLICK_BOTTOM)
-        return self.point_in(board.Rect(rect.x + 1, rect.y + 1, rect.w - 2, bottom - rect.y - 1))
+        rect = self.layout.buttons[name]
+        bottom = min(rect.y + rect.h, self.layout.button_click_bottom)
+        return self.point_in(Rect(rect.x + 1, rect.y + 1, rect.w - 2, bottom - rect.y - 1))
 
     def outside_point(self):
-        ox, oy = self.origin
-        width, height = board.WINDOW_SIZE
-        return self.point_in(
-            board.Rect(0, 0, ds.SCREEN_WIDTH, ds.SCREEN_HEIGHT),
-            lambda x, y: not board.Rect(ox, oy, width, height).contains(x, y))
+        window = Rect(*self.origin, self.layout.window.w, self.layout.window.h)
+        return self.point_in(Rect(0, 0, *self.session.screen_size()),
+                             lambda x, y: not window.contains(x, y))
 
     def step(self):
         # A game in play is rarely broken off, so that many run to their
@@ -349,7 +353,7 @@ class Monkey:
             script.write("".join(line + "\n" for line in self.script))
         with open(path) as script:
             done = subprocess.run([self.replay], stdin=script, capture_output=True,
-                                  timeout=120, preexec_fn=ds._die_with_parent)
+                                  timeout=120)
         if done.returncode != 0:
             raise AssertionError("the replay driver failed (%d): %s"
                                  % (done.returncode, done.stderr.decode()))
@@ -359,7 +363,7 @@ class Monkey:
     def shown_screen(self):
         shown = board.Screen()
         shown.counts, shown.status = self.reader.texts()
-        board.read_colours(self.session, self.origin, shown)
+        board.read_colours(self.session, self.layout, self.origin, shown)
         shown.message_boxes = self.boxes_seen
         return shown
 
@@ -466,6 +470,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--game", required=True, help="the kalvora executable")
     parser.add_argument("--replay", required=True, help="the kalvora-replay executable")
+    parser.add_argument("--layout", required=True, help="the kalvora-layout executable")
     parser.add_argument("--events", type=int, default=2000)
     parser.add_argument("--seed", type=int, default=None)
     parser.add_argument("--checkpoint-every", type=int, default=100)
@@ -474,34 +479,33 @@ def main():
     parser.add_argument("--wait", type=float, default=30.0,
                         help="how long a window may take to appear, answer or repaint")
     parser.add_argument("--work-dir", default=None,
-                        help="keep the script and logs here (default: a temporary folder)")
+                        help="keep the script and logs here, not in one that goes with the desktop")
     args = parser.parse_args()
 
-    ds.skip_if_unequipped()
+    ds.check_desktop(("pyatspi", "python3-pyatspi"), ("Xlib", "python3-xlib"))
     seed = args.seed if args.seed is not None else random.SystemRandom().randrange(2 ** 31)
-    print("seed %d (rerun with --seed %d)" % (seed, seed), flush=True)
+    rerun = "rerun with --seed %d --events %d" % (seed, args.events)
+    print("seed %d (%s)" % (seed, rerun), flush=True)
     rng = random.Random(seed)
 
-    with ds.Session("kalvora-monkey", keep_dir=args.work_dir) as session:
-        monkey = None
-        try:
-            game = session.launch([args.game], "game.log")
-            window = session.wait_for_window(MAIN_TITLE, args.wait)
-            reader = board.WindowReader(session, window, game.pid, args.wait)
-            monkey = Monkey(session, game, window, reader, rng, args.replay,
-                            session.dir, args.wait)
-            sent, seconds = monkey.run(args.events, args.checkpoint_every, args.max_seconds)
-            with_about = close_game(session, monkey, rng, args.wait)
-        except (AssertionError, ds.SessionError) as failure:
-            print("FAIL (seed %d): %s" % (seed, failure))
-            if monkey is not None and not isinstance(failure, Mismatch):
-                print("script so far: %s (%d lines)" % (monkey.script_path(), len(monkey.script)))
-                with open(monkey.script_path(), "w") as script:
-                    script.write("".join(line + "\n" for line in monkey.script))
-            print("game output:\n" + session.log_text("game.log"))
-            session.keep()
-            print("kept: %s" % session.dir)
-            return 1
+    session = ds.Session(args.work_dir)
+    monkey = None
+    try:
+        game = session.launch([args.game], "game.log")
+        window = session.wait_for_window(MAIN_TITLE, args.wait)
+        reader = board.WindowReader(session, Layout(args.layout), window, game.pid,
+                                    args.wait)
+        monkey = Monkey(session, game, window, reader, rng, args.replay, session.dir, args.wait)
+        sent, seconds = monkey.run(args.events, args.checkpoint_every, args.max_seconds)
+        with_about = close_game(session, monkey, rng, args.wait)
+    except (AssertionError, ds.SessionError) as failure:
+        print("FAIL (seed %d, %s): %s" % (seed, rerun, failure))
+        if monkey is not None and not isinstance(failure, Mismatch):
+            print("script so far: %s (%d lines)" % (monkey.script_path(), len(monkey.script)))
+            with open(monkey.script_path(), "w") as script:
+                script.write("".join(line + "\n" for line in monkey.script))
+        print("game output:\n" + session.log_text("game.log"))
+        return 1
 
     lines = collections.Counter(line.split()[0] for line in monkey.script)
     results = collections.Counter(

@@ -1,10 +1,12 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A run-time error inside an event procedure of the real window, on a real
 X server of its own: a click on pit 15 overflows store 16. The program must
 show a message that names the error, keep it up until it is dismissed, and
 then end with a non-zero status of its own (not from a signal).
 
-    overflow_test.py --testbed build/tests/monkey/kalvora_overflow_testbed
+    private-desktop --a11y -- overflow_test.py
+        --testbed build/tests/monkey/kalvora_overflow_testbed --layout build/tools/kalvora-layout
 
 Exit status 0 passed, 1 failed, 77 skipped (a tool is missing).
 """
@@ -16,10 +18,12 @@ import sys
 
 # Run from the source tree: leave no compiled files in it.
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [here, os.path.join(here, "..", "support")]
 
 import board_window as board  # noqa: E402
 import display_session as ds  # noqa: E402
+from window_layout import Layout  # noqa: E402
 
 MAIN_TITLE = r"^Tembrel - Kalvoro 1\.0$"
 ERROR_TITLE = r"^Kalvora$"  # the program's name heads its error messages
@@ -28,9 +32,10 @@ ERROR_TITLE = r"^Kalvora$"  # the program's name heads its error messages
 def run(args, session):
     game = session.launch([args.testbed], "testbed.log")
     window = session.wait_for_window(MAIN_TITLE, args.wait)
-    reader = board.WindowReader(session, window, game.pid, args.wait)
+    layout = Layout(args.layout)
+    reader = board.WindowReader(session, layout, window, game.pid, args.wait)
     ox, oy = reader.origin
-    hit = board.label_hit(15)
+    hit = layout.label_hit(15)
     session.input("mousemove", ox + hit.x + hit.w // 2, oy + hit.y + hit.h // 2,
                   "mousedown", 1, "mouseup", 1)
 
@@ -66,18 +71,19 @@ def run(args, session):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--testbed", required=True, help="the kalvora_overflow_testbed executable")
+    parser.add_argument("--layout", required=True, help="the kalvora-layout executable")
     parser.add_argument("--wait", type=float, default=30.0,
                         help="how long a window may take to appear or the program to end")
     args = parser.parse_args()
 
-    ds.skip_if_unequipped()
-    with ds.Session("kalvora-overflow") as session:
-        try:
-            run(args, session)
-        except (AssertionError, ds.SessionError) as failure:
-            print("FAIL: %s" % failure)
-            print("program output:\n" + session.log_text("testbed.log"))
-            return 1
+    ds.check_desktop(("pyatspi", "python3-pyatspi"), ("Xlib", "python3-xlib"))
+    session = ds.Session()
+    try:
+        run(args, session)
+    except (AssertionError, ds.SessionError) as failure:
+        print("FAIL: %s" % failure)
+        print("program output:\n" + session.log_text("testbed.log"))
+        return 1
     print("PASS")
     return 0
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the replay driver on SCRIPT and compares its exit status, standard
 # output and (when EXPECTED_ERROR is given) standard error with the files.
 execute_process(COMMAND ${REPLAY} INPUT_FILE ${SCRIPT}

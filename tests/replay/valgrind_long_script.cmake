@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a long script (many games, clicks on every pit, movements, thousands
 # of ticks, test positions and a run-time error at the end) through the replay
 # driver under valgrind, which must find no error and no leak.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // x-close-window WINDOW_ID: asks an X window to close, as a window manager's
 // close box does, by sending it WM_DELETE_WINDOW. Test displays run no window
 // manager, and xdotool can only destroy a window, which is not a close.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as laid out at start-up: the conversion from twips, every
 // control where the layout puts it and inside the window, overlaps only
 // where the layout means them, stacking and Tab order, frame and looks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reaches the main window's controls by their names, and plays events on it
 // the way a user would: clicks on buttons and labels, pointer movement.

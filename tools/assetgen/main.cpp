@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture the game ships into OUTDIR:
 //   kalvora-assetgen OUTDIR
 // Everything is drawn from code with fixed seeds, so reruns give identical files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor Kalvora is measured against: the least a Qt Widgets program does
 // to show a window of the same size. Plain, it is an empty 400 x 300 window.
 // With --clock it also carries what a fair clock and click floor needs: a

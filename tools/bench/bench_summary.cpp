@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the RESULT lines of a benchmark run into one Markdown table: for each
 // figure the median and interquartile range of the subject and of the floor
 // it is measured against, their ratio, and whether the target is met.

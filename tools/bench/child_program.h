@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program under measurement. It never outlives the probe: every failure
 // goes through fail(), which kills it before the probe exits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "probe_options.h"
 
 #include "control_layout.h"
@@ -106,7 +107,8 @@ Options parseOptions(int argc, char** argv) {
     const auto childLog = add("child-log", "the program's output goes here", "FILE");
     const auto idle = add("idle", "then idle this long, measured tick by tick", "SECONDS");
     const auto startClick = add("start-click", "click here before idling (window pixels)", "X,Y");
-    const auto allowed = add("allowed", "a tick may draw only inside this rectangle", "X,Y,W,H");
+    const auto allowed =
+        add("allowed", "a tick may draw only inside this rectangle", "X,Y,W,H|timelbl");
     const auto silentTicks =
         add("silent-ticks", "the ticks draw nothing: read every second as one");
     const auto clicks = add("clicks", "then time N clicks, click to last pixel", "N");
@@ -154,8 +156,12 @@ Options parseOptions(int argc, char** argv) {
         o.idleSeconds = static_cast<int>(value(idle).whole(86400));
     if (parser.isSet(startClick))
         o.startClick = value(startClick).point();
+    // "timelbl": the clock label's place in the game's layout, which the bare
+    // window copies for its own clock.
     if (parser.isSet(allowed))
-        o.allowed = value(allowed).rect();
+        o.allowed = parser.value(allowed) == QLatin1String("timelbl")
+                        ? kalvora::layout::kTimelbl.toRect()
+                        : value(allowed).rect();
     o.silentTicks = parser.isSet(silentTicks);
     if (parser.isSet(clicks))
         o.clicks = static_cast<int>(value(clicks).whole(100000));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The probe's one clock: every time it reports is a difference of two
 // readings of it, in milliseconds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the kernel counts for a process, read from /proc: CPU time, waiting
 // time and wake-ups of each thread, and the memory of the whole process.

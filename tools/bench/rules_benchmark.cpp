@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules alone: single moves and whole random games on a display that
 // records nothing, and a count of heap allocations per move. The global
 // operator new is replaced in this binary so that every allocation the rules
@@ -142,7 +143,7 @@ const std::vector<MoveCase>& moveCases() {
 
 struct Position {
     kalvora::OneBasedArray<std::int16_t, kalvora::kPitCount> pits;
-    std::int16_t turn;
+    kalvora::Player turn;
 };
 
 Position arranged(Table& table, const MoveCase& move) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and watches its main window on the X server; prints
 // "RESULT LABEL METRIC VALUE" lines on standard output and notes starting
 // with "#". Times are milliseconds from the exec of the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The X server as the probe sees it, from a connection of its own: what the
 // server shows, not what the program believes it drew. Each new child of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: arbitrary bytes as a replay script. The driver may
 // reject them or hit a run-time error, but it must answer with one of its
 // three exit statuses and never crash or misbehave.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints where every named control of the main window lies, as the window
 // itself lays it out: one line per control, back to front,
 //   NAME LEFT TOP WIDTH HEIGHT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvora-replay: plays a script of window events read from standard input
 // and prints the display operations of the game, one a line.
 

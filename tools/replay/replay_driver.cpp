@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "replay_driver.h"
 
 #include "form1_procedures.h"
@@ -5,6 +6,7 @@
 #include "recording_display.h"
 #include "test_position.h"
 
+#include <charconv>
 #include <cstdint>
 #include <limits>
 #include <sstream>
@@ -21,45 +23,25 @@ struct ScriptError : std::runtime_error {
 };
 
 std::vector<std::string> words(const std::string& line) {
+    std::istringstream in(line);
     std::vector<std::string> result;
-    std::string word;
-    for (char c : line) {
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f') {
-            if (!word.empty())
-                result.push_back(std::move(word));
-            word.clear();
-        } else {
-            word += c;
-        }
-    }
-    if (!word.empty())
-        result.push_back(std::move(word));
+    for (std::string word; in >> word;)
+        result.push_back(word);
     return result;
 }
 
 // A whole number in the range [low, high]; `what` names it in the message.
 long long wholeNumber(const std::string& word, long long low, long long high,
                       const std::string& what) {
-    std::size_t pos = 0;
-    bool negative = false;
-    if (pos < word.size() && (word[pos] == '-' || word[pos] == '+'))
-        negative = word[pos++] == '-';
-    if (pos == word.size())
-        throw ScriptError("'" + word + "' is not a whole number");
+    // from_chars takes a minus sign but no plus sign.
+    const bool plus = !word.empty() && word[0] == '+';
+    const char* first = word.data() + (plus ? 1 : 0);
+    const char* last = word.data() + word.size();
     long long value = 0;
-    bool tooLarge = false;
-    for (; pos < word.size(); ++pos) {
-        const char c = word[pos];
-        if (c < '0' || c > '9')
-            throw ScriptError("'" + word + "' is not a whole number");
-        if (value > 1'000'000'000'000LL)
-            tooLarge = true;
-        else
-            value = value * 10 + (c - '0');
-    }
-    if (negative)
-        value = -value;
-    if (tooLarge || value < low || value > high)
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (end != last || error == std::errc::invalid_argument || (plus && *first == '-'))
+        throw ScriptError("'" + word + "' is not a whole number");
+    if (error == std::errc::result_out_of_range || value < low || value > high)
         throw ScriptError(what + " " + word + " is outside " + std::to_string(low) + ".." +
                           std::to_string(high));
     return value;
@@ -116,7 +98,7 @@ public:
         } else if (event == "setup") {
             expectArguments(line, 2 + kPitCount);
             TestPosition position;
-            position.turn = static_cast<std::int16_t>(wholeNumber(line[1], 1, 3, "turn"));
+            position.turn = static_cast<Player>(wholeNumber(line[1], PlayerOne, Computer, "turn"));
             position.mode = static_cast<std::int16_t>(
                 wholeNumber(line[2], std::numeric_limits<std::int16_t>::min(),
                             std::numeric_limits<std::int16_t>::max(), "mode"));

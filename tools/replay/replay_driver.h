@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a script of window events through the game's event procedures and
 // writes every display operation they issue, one a line.
