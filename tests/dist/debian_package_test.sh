@@ -1,0 +1,45 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian source and binary packages from a clean copy of the source
+# tree, lints them, unpacks the game into a scratch root and checks that it is
+# stripped and that every file its menu entry and its metainfo name is there.
+#   debian_package_test.sh SOURCE_DIR
+set -eu
+source_dir=$1
+for tool in dpkg-buildpackage dh lintian rsync; do
+    command -v $tool >/dev/null || { echo "SKIP: needs $tool"; exit 77; }
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# The sources without what .gitignore names: no build folder goes along.
+tree=$work/kalvora
+rsync -a --exclude=/.git --filter=':- .gitignore' "$source_dir/" "$tree/"
+(cd "$tree" && dpkg-buildpackage -us -uc -jauto) >"$work/build.log" 2>&1 ||
+    { tail -n 40 "$work/build.log"; fail "dpkg-buildpackage"; }
+lintian --fail-on error,warning "$work"/kalvora_*.changes || fail "lintian"
+
+root=$work/root
+dpkg -x "$work"/kalvora_*.deb "$root"
+in_path() { [ -x "$root/usr/games/$1" ] || [ -x "$root/usr/bin/$1" ]; }
+desktop=$(ls "$root"/usr/share/applications/*.desktop)
+program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+in_path "$program" || fail "Exec=$program is not installed"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+ls "$root"/usr/share/icons/hicolor/*/apps/"$icon".png >/dev/null || fail "no icon $icon"
+
+metainfo=$(ls "$root"/usr/share/metainfo/*.metainfo.xml)
+id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$metainfo")
+[ "$metainfo" = "$root/usr/share/metainfo/$id.metainfo.xml" ] || fail "$metainfo is not named after $id"
+for entry in $(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo"); do
+    [ -f "$root/usr/share/applications/$entry" ] || fail "launchable $entry is not installed"
+done
+for binary in $(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo"); do
+    in_path "$binary" || fail "binary $binary is not installed"
+done
+for program in "$root"/usr/games/* "$root"/usr/bin/*; do
+    [ -f "$program" ] || continue
+    ! readelf -S "$program" | grep -q '\.symtab' || fail "${program#"$root"} is not stripped"
+done
+echo "PASS: $(basename "$work"/kalvora_*.deb)"
