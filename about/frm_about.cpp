@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_about.h"
 
 #include <QAccessibleWidget>
@@ -34,9 +35,13 @@ FrmAbout* FrmAbout::instance() {
 FrmAbout::FrmAbout() : picture_(QString::fromLatin1(kPicture)) {
     static const bool roleInstalled = (QAccessible::installFactory(accessibleWindow), true);
     Q_UNUSED(roleInstalled);
-    // A tool window gets no taskbar button; frameless, it cannot be moved,
-    // resized or given an icon by the window manager.
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    // No taskbar button: a tool window, or on X11 a dialog, which Qt marks as
+    // the whole program's. An X11 tool window is a "utility", which some window
+    // managers place like a pop-up, ignoring its position: weston's put it in
+    // the screen's corner. Frameless, it cannot be moved, resized or given an
+    // icon by the window manager.
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    setWindowFlags((x11 ? Qt::Dialog : Qt::Tool) | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("About Tembrel Kalvora"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Tool windows do not keep the program alive by default; this one must,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about window: one picture, no frame, closed by a click or a character
 // key. At most one exists; the about command loads it if needed and shows it.

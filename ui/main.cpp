@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kalvora: the main window, shown at once. Qt ends the program when its last
 // window closes; the about window counts as one (see FrmAbout).
 
 #include "application_facts.h"
 #include "form1.h"
+#include "wayland_size_guard.h"
 
 #include <QApplication>
 
@@ -16,6 +18,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     setApplicationFacts();
+    WaylandSizeGuard::installIfWayland();
 
     Form1 form;
     form.show();
