@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A free label that sizes itself to its text, growing and shrinking to the
 // right from a fixed left edge.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One ring of a classic 3-D edge, one pixel wide: the top and left lines in
 // one colour, the bottom and right lines, corners included, in the other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours of the controls. The game writes them as &HBBGGRR numbers: red is
 // the low byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every position and size on the main window, in twips as the layout gives
 // them, converted to pixels in one place. Left and Top count from the parent's

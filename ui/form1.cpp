@@ -1,25 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
 #include "auto_size_label.h"
+#include "board_arrows.h"
 #include "control_colours.h"
 #include "control_layout.h"
 #include "form1_procedures.h"
 #include "game_state.h"
+#include "how_to_play.h"
 #include "picture.h"
 #include "picture_button.h"
 #include "pit_label.h"
-#include "pit_names.h"
 #include "pit_square.h"
-#include "qt_display.h"
+#include "screen_reader.h"
 #include "shape.h"
 #include "window_font.h"
 
-#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QThread>
 #include <QTimer>
 
@@ -32,20 +34,6 @@ namespace {
 
 std::size_t slot(int pit) {
     return static_cast<std::size_t>(pit - 1);
-}
-
-// Roles a screen reader announces: the window as a frame, each square as a
-// panel named after its pit around the count label. Qt would present both
-// as plain client areas, which readers pass over.
-QAccessibleInterface* accessibleRole(const QString& className, QObject* object) {
-    if (!object->isWidgetType())
-        return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String("Form1"))
-        return new QAccessibleWidget(widget, QAccessible::Window);
-    if (className == QLatin1String("PitSquare"))
-        return new QAccessibleWidget(widget, QAccessible::Grouping);
-    return nullptr;
 }
 
 // The program icon at every size drawn, from the title bar's 16 pixels to the
@@ -65,7 +53,7 @@ Form1::Form1(QWidget* parent)
                           Qt::WindowCloseButtonHint),
       background_(std::make_unique<Picture>(QStringLiteral(":/assets/background.bmp"))),
       state_(std::make_unique<kalvora::GameState>()) {
-    static const bool rolesInstalled = (QAccessible::installFactory(accessibleRole), true);
+    static const bool rolesInstalled = (installAccessibleRoles(), true);
     Q_UNUSED(rolesInstalled);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tembrel - Kalvoro 1.0"));
@@ -82,15 +70,11 @@ Form1::Form1(QWidget* parent)
     controls.timelbl = timelbl_;
     controls.Timer1 = Timer1_;
     controls.window = this;
-    display_ = std::make_unique<QtDisplay>(controls);
+    display_ = std::make_unique<SpokenDisplay>(controls, new Announcement(this));
     procedures_ = std::make_unique<Form1Procedures>(*state_, *display_);
     wireEvents();
 
-    if (QScreen* screen = this->screen()) {
-        QRect centred(QPoint(), size());
-        centred.moveCenter(screen->availableGeometry().center());
-        move(centred.topLeft());
-    }
+    centreOnScreen();
     new1_->setFocus();
 
     forward(&Form1Procedures::Form_Load);
@@ -151,7 +135,6 @@ void Form1::createPit(int pit) {
     square->setObjectName(QStringLiteral("box%1").arg(pit));
     square->setGeometry(layout::kBoxes[slot(pit)].toRect());
     square->setBackColor(kalvora::toQColor(kalvora::kGrey));
-    square->setAccessibleName(QString::fromStdString(kalvora::pitName(pit)));
 
     auto* label = new PitLabel(square);
     label->setObjectName(QStringLiteral("angka%1").arg(pit));
@@ -169,6 +152,7 @@ void Form1::createPit(int pit) {
                                                                      : kalvora::kWhite;
     kalvora::setForeColor(label, kalvora::toQColor(colour));
     label->setText(QString::fromLatin1(kalvora::text::kInitialCount));
+    square->setAccessibleName(spokenPitName(pit, label->text()));
 
     box_[slot(pit)] = square;
     angka_[slot(pit)] = label;
@@ -209,13 +193,25 @@ void Form1::wireEvents() {
             [this] { forward(&Form1Procedures::about1_Click); });
     connect(Timer1_, &QTimer::timeout, this, [this] { forward(&Form1Procedures::Timer1_Timer); });
     for (int pit = kalvora::kFirstPit; pit <= kalvora::kPitCount; ++pit) {
-        connect(angka_[slot(pit)], &PitLabel::clicked, this, [this, pit] {
+        const auto click = [this, pit] {
             forward([pit](Form1Procedures& procedures) { procedures.angka_Click(pit); });
-        });
-        connect(angka_[slot(pit)], &PitLabel::moved, this, [this, pit] {
+        };
+        const auto moveOver = [this, pit] {
             forward([pit](Form1Procedures& procedures) { procedures.angka_MouseMove(pit); });
+        };
+        connect(angka_[slot(pit)], &PitLabel::clicked, this, click);
+        connect(angka_[slot(pit)], &PitLabel::moved, this, moveOver);
+        // The keyboard reaches a pit as the mouse does: a focus brought by a
+        // key is a movement over its label, Space or Return a click on it.
+        connect(box_[slot(pit)], &PitSquare::focusedByKeyboard, this, moveOver);
+        connect(box_[slot(pit)], &PitSquare::pressed, this, click);
+        // An arrow hands the focus on as Tab does: a keyboard focus.
+        connect(box_[slot(pit)], &PitSquare::arrowPressed, this, [this, pit](Qt::Key arrow) {
+            box_[slot(squareTowards(pit, arrow))]->setFocus(Qt::TabFocusReason);
         });
     }
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { HowToPlay::open(this); });
 }
 
 // No exception may cross Qt's event loop: a run-time error in an event
@@ -223,8 +219,26 @@ void Form1::wireEvents() {
 void Form1::forward(const std::function<void(Form1Procedures&)>& procedure) {
     try {
         procedure(*procedures_);
+        display_->finishEvent();
     } catch (const std::exception& error) {
         endWithRunTimeError(error.what());
+    }
+}
+
+// The frame is centred, title bar included. A window manager frames the window
+// only once it is up, so that first frame is centred again when it is known.
+void Form1::centreOnScreen() {
+    if (QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void Form1::moveEvent(QMoveEvent*) {
+    if (!frameCentred_ && frameGeometry() != geometry()) {
+        frameCentred_ = true;
+        centreOnScreen();
     }
 }
 

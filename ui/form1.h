@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: builds the controls of the layout, forwards every control
 // event with its pit index to the game's event procedures, and lets QtDisplay
@@ -17,8 +18,8 @@ class PictureButton;
 class PitLabel;
 class PitSquare;
 class QTimer;
-class QtDisplay;
 class Shape;
+class SpokenDisplay;
 
 namespace kalvora {
 class Form1Procedures;
@@ -37,6 +38,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void createControls();
@@ -48,6 +50,7 @@ private:
     void wireEvents();
     void forward(const std::function<void(kalvora::Form1Procedures&)>& procedure);
     void endWithRunTimeError(const char* what);
+    void centreOnScreen();
 
     std::array<PitSquare*, kalvora::kPitCount> box_{};
     std::array<PitLabel*, kalvora::kPitCount> angka_{};
@@ -59,9 +62,10 @@ private:
     AutoSizeLabel* timelbl_ = nullptr;
     QTimer* Timer1_ = nullptr;
     bool iconRequested_ = false;
+    bool frameCentred_ = false;
 
     std::unique_ptr<Picture> background_;
     std::unique_ptr<kalvora::GameState> state_;
-    std::unique_ptr<QtDisplay> display_;
+    std::unique_ptr<SpokenDisplay> display_;
     std::unique_ptr<kalvora::Form1Procedures> procedures_;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A command button in picture style: no caption, a picture centred on the
 // raised face, and the pressed picture while the mouse button is held on it.

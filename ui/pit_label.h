@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // angka(i): the transparent count label inside a pit's square. It is the only
 // part of a pit that answers the mouse.

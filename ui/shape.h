@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shape1..3: a plain rectangle or a rounded one, filled, with a black border
 // drawn inside its bounds. It answers nothing.

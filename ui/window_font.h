@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's one typeface, bold, at a point size drawn for 96 dots per inch.
 

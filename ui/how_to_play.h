@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// "How to play Kalvora": the rules and the keys in plain words, in a small
+// modeless window over the main one, closed by Escape, Return or its button.
+// It is no part of the game: it shows nothing on the board.
+
+#include <QDialog>
+
+class HowToPlay : public QDialog {
+    Q_OBJECT
+
+public:
+    // Opens the window over `owner`, or brings forward the one already open.
+    static void open(QWidget* owner);
+
+private:
+    explicit HowToPlay(QWidget* owner);
+};
