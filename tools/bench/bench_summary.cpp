@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the RESULT lines of a benchmark run into one Markdown table: for each
-// figure the median and interquartile range of the subject and of the floor
-// it is measured against, their ratio, and whether the target is met.
+// figure the median and interquartile range of the subject and of each floor
+// it is measured against, their ratios, and whether the target is met.
 //
-//   kalvora-bench-summary --subject LABEL --baseline LABEL
+//   kalvora-bench-summary --subject LABEL --baseline LABEL [--baseline LABEL]...
 //                         [--limit METRIC:KIND:VALUE]... [--strict] FILE...
 //
 // KIND is `ratio` (subject at most VALUE times the floor), `max` (subject at
 // most VALUE) or `plus` (subject at most the floor plus VALUE); each compares
-// medians. With --strict a missed target makes the exit status 3.
+// medians, against the first --baseline. With --strict a missed target makes
+// the exit status 3.
 
 #include <algorithm>
 #include <cmath>
@@ -27,7 +28,7 @@ namespace {
     std::fprintf(stderr,
                  "kalvora-bench-summary: %s\n"
                  "usage: kalvora-bench-summary --subject LABEL --baseline LABEL "
-                 "[--limit METRIC:KIND:VALUE]... [--strict] FILE...\n",
+                 "[--baseline LABEL]... [--limit METRIC:KIND:VALUE]... [--strict] FILE...\n",
                  why.c_str());
     std::exit(2);
 }
@@ -79,7 +80,8 @@ std::string describe(const Spread& s) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    std::string subject, baseline;
+    std::string subject;
+    std::vector<std::string> baselines;
     std::map<std::string, Limit> limits;
     std::vector<std::string> files;
     bool strict = false;
@@ -93,7 +95,7 @@ int main(int argc, char* argv[]) {
         if (arg == "--subject") {
             subject = value();
         } else if (arg == "--baseline") {
-            baseline = value();
+            baselines.push_back(value());
         } else if (arg == "--strict") {
             strict = true;
         } else if (arg == "--limit") {
@@ -119,7 +121,7 @@ int main(int argc, char* argv[]) {
             files.push_back(arg);
         }
     }
-    if (subject.empty() || baseline.empty())
+    if (subject.empty() || baselines.empty())
         usageError("--subject and --baseline are both needed");
     if (files.empty())
         usageError("no result file given");
@@ -160,18 +162,30 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "kalvora-bench-summary: note: no samples of %s\n", metric.c_str());
 
     bool missed = false;
-    std::printf("| figure | %s: median (IQR) | n | %s: median (IQR) | n | ratio | target | |\n",
-                subject.c_str(), baseline.c_str());
-    std::printf("|---|---|---|---|---|---|---|---|\n");
+    std::printf("| figure | %s: median (IQR) | n |", subject.c_str());
+    for (const std::string& baseline : baselines)
+        std::printf(" %s: median (IQR) | n | ratio |", baseline.c_str());
+    std::printf(" target | |\n|---|---|---|");
+    for (size_t i = 0; i < baselines.size(); ++i)
+        std::printf("---|---|---|");
+    std::printf("---|---|\n");
     for (const std::string& metric : order) {
         auto& byLabel = samples[metric];
-        if (!byLabel.count(subject) && !byLabel.count(baseline))
+        const bool any = std::any_of(baselines.begin(), baselines.end(),
+                                     [&](const std::string& l) { return byLabel.count(l) > 0; });
+        if (!byLabel.count(subject) && !any)
             continue;
         const Spread s = spread(byLabel[subject]);
-        const Spread b = spread(byLabel[baseline]);
-        std::string ratio = "–";
-        if (s.count > 0 && b.count > 0 && b.median != 0)
-            ratio = number(s.median / b.median) + "x";
+        auto count = [](const Spread& x) { return x.count ? std::to_string(x.count) : ""; };
+        std::string floors;
+        for (const std::string& baseline : baselines) {
+            const Spread f = spread(byLabel[baseline]);
+            std::string ratio = "–";
+            if (s.count > 0 && f.count > 0 && f.median != 0)
+                ratio = number(s.median / f.median) + "x";
+            floors += " " + describe(f) + " | " + count(f) + " | " + ratio + " |";
+        }
+        const Spread b = spread(byLabel[baselines.front()]);
 
         std::string target, verdict;
         const auto limit = limits.find(metric);
@@ -197,10 +211,8 @@ int main(int argc, char* argv[]) {
                 missed = missed || !met;
             }
         }
-        auto count = [](const Spread& x) { return x.count ? std::to_string(x.count) : ""; };
-        std::printf("| %s | %s | %s | %s | %s | %s | %s | %s |\n", metric.c_str(),
-                    describe(s).c_str(), count(s).c_str(), describe(b).c_str(), count(b).c_str(),
-                    ratio.c_str(), target.c_str(), verdict.c_str());
+        std::printf("| %s | %s | %s |%s %s | %s |\n", metric.c_str(), describe(s).c_str(),
+                    count(s).c_str(), floors.c_str(), target.c_str(), verdict.c_str());
     }
     return strict && missed ? 3 : 0;
 }
