@@ -93,20 +93,15 @@ qt_version=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unkno
          "$rounds start-up rounds, $idle_rounds x $idle_seconds s idle, $clicks clicks;" \
          "load average $load_before before, $(cut -d' ' -f1-3 /proc/loadavg) after."
     echo
+    targets=(startup.complete_ms:ratio:1.1 startup.cpu_ms:ratio:1.2 memory.anon_mb:max:4
+             memory.peak_rss_mb:plus:3 idle.wakeups_per_tick:max:3 idle.cpu_ms_per_tick:max:0.5
+             idle.drawings_outside_clock:max:0 response.click_ms:max:2
+             rules.move_passes_turn_ns:max:1000 rules.move_extra_turn_ns:max:1000
+             rules.allocs_per_passes_turn_move:max:0 rules.allocs_per_extra_turn_move:max:0)
+    limits=()
+    for target in "${targets[@]}"; do limits+=(--limit "$target"); done
     "$bench/kalvora-bench-summary" --subject kalvora --baseline label --baseline bare \
-        ${strict:+"$strict"} \
-        --limit startup.complete_ms:ratio:1.1 \
-        --limit startup.cpu_ms:ratio:1.2 \
-        --limit memory.anon_mb:max:4 \
-        --limit memory.peak_rss_mb:plus:3 \
-        --limit idle.wakeups_per_tick:max:3 \
-        --limit idle.cpu_ms_per_tick:max:0.5 \
-        --limit idle.drawings_outside_clock:max:0 \
-        --limit response.click_ms:max:2 \
-        --limit rules.move_passes_turn_ns:max:1000 \
-        --limit rules.move_extra_turn_ns:max:1000 \
-        --limit rules.allocs_per_passes_turn_move:max:0 \
-        --limit rules.allocs_per_extra_turn_move:max:0 \
+        ${strict:+"$strict"} "${limits[@]}" \
         "$results" && status=0 || status=$?
     echo
     echo "Notes of the idle runs:"
