@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture.h"
 
+#include "bitmap_reader.h"
+
 #include <QImage>
 
 #include <cmath>
+#include <utility>
 
 const QPixmap& Picture::at(qreal devicePixelRatio) {
     if (devicePixelRatio == loadedFor_)
@@ -13,11 +16,11 @@ const QPixmap& Picture::at(qreal devicePixelRatio) {
     if (devicePixelRatio > 1.0) {
         QString sharp = path_;
         sharp.insert(sharp.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-        // The reader takes the ratio 2 from the "@2x" in the name.
-        image.load(sharp);
+        image = readBitmap(sharp);
+        image.setDevicePixelRatio(2.0);
     }
     if (image.isNull())
-        image.load(path_);
+        image = readBitmap(path_);
     // Left to the painter, a picture at another ratio would be resampled
     // pixel by pixel on every paint, dropping or doubling rows of the
     // lettering; resampled here once, it is then drawn one to one.
@@ -28,6 +31,7 @@ const QPixmap& Picture::at(qreal devicePixelRatio) {
         image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         image.setDevicePixelRatio(devicePixelRatio);
     }
-    pixmap_ = QPixmap::fromImage(image);
+    // Handed over, the image becomes the pixmap without another copy.
+    pixmap_ = QPixmap::fromImage(std::move(image));
     return pixmap_;
 }

@@ -18,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
@@ -36,12 +37,30 @@ std::size_t slot(int pit) {
     return static_cast<std::size_t>(pit - 1);
 }
 
-// The program icon at every size drawn, from the title bar's 16 pixels to the
-// 256 of a launcher on a dense screen.
+// The program icon for the title bar: the icon file's 256 colour images of
+// 48, 32 and 16 pixels, and 64 pixels for a title bar on a 2x screen. X11
+// copies every size into the window's icon property, so the 128 and 256
+// pixel images are left out: launchers and task switchers take the
+// installed icon files, and those two were most of the icon's decoding.
 QIcon programIcon() {
-    QIcon icon(QStringLiteral(":/assets/kalvora.ico"));
-    for (int size : {64, 128, 256})
-        icon.addFile(QStringLiteral(":/assets/kalvora-%1.png").arg(size), QSize(size, size));
+    QIcon icon;
+    const auto add = [&icon](const QString& path, const char* format) {
+        QImageReader file(path, format);
+        // Told the format and not to guess, the reader loads that one image
+        // plugin, or none for PNG; QIcon::addFile would load every plugin
+        // installed to ask each whether it reads the file.
+        file.setAutoDetectImageFormat(false);
+        // The icon file holds its 256 colour images first; the 16 colour
+        // ones of the same sizes that follow are left undecoded (addPixmap
+        // would let them replace the others).
+        do {
+            if (icon.availableSizes().contains(file.size()))
+                break;
+            icon.addPixmap(QPixmap::fromImage(file.read()));
+        } while (file.jumpToNextImage());
+    };
+    add(QStringLiteral(":/assets/kalvora.ico"), "ico");
+    add(QStringLiteral(":/assets/kalvora-64.png"), "png");
     return icon;
 }
 
