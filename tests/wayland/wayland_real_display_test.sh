@@ -16,6 +16,8 @@ work=$(mktemp -d)
 
 "$1" 2>"$work/errors" &
 game_pid=$!
+# A game left running would hold CTest's output open until its timeout.
+trap 'kill -9 "$game_pid" 2>/dev/null' EXIT
 
 # The frame of the window titled $1 as weston shows it: left top right bottom.
 frame() {
