@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
     // game keeps nothing between runs and nothing of ours needs the teardown,
     // so on Wayland the program ends here; the compositor sees the
     // connection close.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (runsOnWayland()) {
         std::fflush(nullptr);
         std::_Exit(status);
     }

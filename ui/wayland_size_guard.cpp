@@ -18,8 +18,12 @@ bool isToplevelSurface(const QWidget* widget) {
 
 } // namespace
 
+bool runsOnWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void WaylandSizeGuard::installIfWayland() {
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (runsOnWayland())
         qApp->installEventFilter(new WaylandSizeGuard(qApp));
 }
 
