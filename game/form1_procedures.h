@@ -4,6 +4,7 @@
 // forwards each control event here with the pit index; everything shown comes
 // back through the Display operations, in the order the rules issue them.
 
+#include "board.h"
 #include "display.h"
 #include "game_state.h"
 
@@ -28,7 +29,7 @@ private:
     void StartGame();
     void FinishGame();
     bool acceptsClick(int index) const;
-    int sow(int index);
+    Sowing sowPit(int index);
     void showTurn();
 
     GameState& state_;

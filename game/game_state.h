@@ -3,6 +3,7 @@
 // The one game-state record. The main window owns it for the life of the
 // process and hands it to the rules; it holds no reference to any window.
 
+#include "board.h"
 #include "runtime_error.h"
 #include "vocabulary.h"
 
@@ -53,5 +54,14 @@ struct GameState {
         return sum;
     }
 };
+
+// The board and the row to move, as the sowing and the search see them.
+inline Board boardOf(const GameState& state) {
+    Board board;
+    for (int p = kFirstPit; p <= kPitCount; ++p)
+        board[p] = state.pits(p);
+    board.toMove = sideOf(state.turn);
+    return board;
+}
 
 } // namespace kalvora

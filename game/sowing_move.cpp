@@ -14,38 +14,22 @@ bool Form1Procedures::acceptsClick(int index) const {
     return state_.pits(index) != 0 && isOwnSmallPit(state_.turn, index);
 }
 
-// Sows the seeds of pit `index` and returns the pit the last seed reached.
-int Form1Procedures::sow(int index) {
-    const Player mover = state_.turn;
-    auto& pits = state_.pits;
-    state_.ambil = pits(index);
-    pits(index) = 0;
-    int target = index;
-    for (int seed = 1; seed <= state_.ambil; ++seed) {
-        const bool lastSeed = seed == state_.ambil;
-        target = nextPit(target);
-        // The last seed never ends in the opponent's store: it goes one further.
-        if (lastSeed && target == opponentStore(mover))
-            target = nextPit(target);
-        if (lastSeed && pits(target) == 0 && isOwnSmallPit(mover, target)) {
-            // Capture: the seed and the opposite pit's seeds go to the store,
-            // even when the opposite pit is empty.
-            const int store = ownStore(mover);
-            const int opposite = oppositePit(target);
-            pits(store) = checkedAdd(pits(store), 1);
-            pits(store) = checkedAdd(pits(store), pits(opposite));
-            pits(opposite) = 0;
-        } else {
-            pits(target) = checkedAdd(pits(target), 1);
-        }
-    }
-    return state_.ambil > 0 ? target : 0;
+// Sows pit `index` with the one sowing function, on a copy of the board.
+Sowing Form1Procedures::sowPit(int index) {
+    Board board = boardOf(state_);
+    state_.ambil = board[index];
+    const Sowing sowing = sow(board, index);
+    if (sowing.overflow)
+        throw overflowError();
+    for (int p = kFirstPit; p <= kPitCount; ++p)
+        state_.pits(p) = board[p];
+    return sowing;
 }
 
 void Form1Procedures::angka_Click(int index) {
     if (!acceptsClick(index))
         return;
-    const int lastPit = sow(index);
+    const Sowing sowing = sowPit(index);
 
     // All sixteen counts are shown after the sowing, changed or not.
     for (int p = kFirstPit; p <= kPitCount; ++p)
@@ -53,17 +37,15 @@ void Form1Procedures::angka_Click(int index) {
     state_.storeTotals(1) = state_.pits(kPlayerOneStore);
     state_.storeTotals(2) = state_.pits(kPlayerTwoStore);
 
-    // Ending in a store can only mean the mover's own: another turn.
-    if (!isStore(lastPit)) {
+    // Ending in the mover's own store gives another turn.
+    if (!sowing.anotherTurn) {
         state_.turn = isPlayerOneTurn(state_.turn) ? secondSeat(state_.mode) : PlayerOne;
         showTurn();
     }
 
     // Only the row of the player now to move is looked at.
-    for (int p = firstOwnPit(state_.turn); p <= lastOwnPit(state_.turn); ++p)
-        if (state_.pits(p) != 0)
-            return;
-    FinishGame();
+    if (sowing.gameOver)
+        FinishGame();
 }
 
 } // namespace kalvora
