@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The global operator new of this program, so that whatever library
+// allocates, the count sees it. The array, nothrow and other sized forms of
+// the standard library forward to these. Matches allocate from two threads,
+// hence atomics.
+
+#include "allocation_counter.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+std::atomic<long long> calls{0};
+std::atomic<long long> bytes{0};
+
+void* counted(std::size_t size, std::size_t alignment) {
+    calls.fetch_add(1, std::memory_order_relaxed);
+    bytes.fetch_add(static_cast<long long>(size), std::memory_order_relaxed);
+    // aligned_alloc wants a size that is a multiple of the alignment.
+    const std::size_t rounded = (size + alignment - 1) / alignment * alignment;
+    if (void* p = std::aligned_alloc(alignment, rounded ? rounded : alignment))
+        return p;
+    throw std::bad_alloc();
+}
+
+} // namespace
+
+kalvora::bench::Allocations kalvora::bench::allocationsSoFar() {
+    return {calls.load(), bytes.load()};
+}
+
+void* operator new(std::size_t size) {
+    return counted(size, alignof(std::max_align_t));
+}
+void* operator new(std::size_t size, std::align_val_t alignment) {
+    return counted(size, static_cast<std::size_t>(alignment));
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+    std::free(p);
+}
