@@ -46,8 +46,11 @@ int Search::valueAfter(const Board& before, const Board& after, const Sowing& so
 }
 
 int Search::negamax(const Board& board, int depth, int alpha, int beta) {
-    if ((nodes_ & 1023) == 0 && timeToStop())
-        return 0;
+    // The clock is read every thousand nodes or so, a fraction of a millisecond.
+    if (--untilClockCheck_ == 0) {
+        untilClockCheck_ = kNodesBetweenClockChecks;
+        timeToStop();
+    }
     if (stopped_)
         return 0;
 
@@ -160,12 +163,13 @@ SearchResult Search::run(const Board& board, const SearchLimits& limits) {
     stopped_ = false;
     nodes_ = 0;
     horizonLeaves_ = 0;
+    untilClockCheck_ = kNodesBetweenClockChecks;
     trustEstimates_ = true;
     SearchResult result;
     for (int depth = 1; depth <= limits.maxDepth; ++depth) {
         interruptible_ = depth > 1;
         depthLeaves_ = 0;
-        if (!rootIteration(board, depth, result) || result.exact)
+        if (timeToStop() || !rootIteration(board, depth, result) || result.exact)
             break;
         // Every line ended before the horizon, yet estimates stored by
         // earlier iterations stood in for some: the same depth again,

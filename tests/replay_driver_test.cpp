@@ -61,6 +61,23 @@ TEST(ReplayDriver, SetupPlacesAPositionSilently) {
               std::string::npos);
 }
 
+// The computer's two events: a hint changes nothing; the computer's move is
+// the click on its pit, operation for operation.
+TEST(ReplayDriver, AnswersHintsAndMovesForTheComputer) {
+    const std::string position = "setup 3 2 1 2 0 0 0 1 1 40 2 0 0 0 1 0 1 30\n";
+    EXPECT_EQ(replay(position + "hint beginner\nhint strong\nhint master\nstate\n").out,
+              "hint pit=15 value=-6 exact=0\nhint pit=15 value=-10 exact=1\n"
+              "hint pit=15 value=-10 exact=1\n" +
+                  replay(position + "state\n").out);
+    EXPECT_EQ(replay(position + "computer master\ncomputer master\n").out,
+              replay(position + "click 15\nclick 13\n").out);
+    // Only the computer's turn is the computer's to play; an empty row has no hint.
+    EXPECT_EQ(replay("new\ncomputer master\nsetup 2 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n"
+                     "computer master\nhint master\n")
+                  .out,
+              replay("new\n").out + "hint none\n");
+}
+
 struct BadScript {
     const char* script;
     const char* error;
@@ -87,6 +104,11 @@ TEST(ReplayDriver, RejectsBadInputNamingTheLine) {
          "line 1: count of pit 16 -1 is outside 0..32767"},
         {"setup 1 1 0 0 0\n", "line 1: 'setup' takes 18 arguments, got 5"},
         {"NEW\n", "line 1: unknown event 'NEW'"},
+        {"hint\n", "line 1: 'hint' takes 1 argument, got 0"},
+        {"computer strong 2\n", "line 1: 'computer' takes 1 argument, got 2"},
+        {"hint Master\n", "line 1: unknown level 'Master' (beginner, casual, strong or master)"},
+        {"setup 3 2 32767 1 0 0 0 0 0 0 0 0 0 0 0 0 5 0\ncomputer beginner\n",
+         "line 2: the board holds 32773 seeds, more than the computer can count (32767)"},
     };
     for (const BadScript& b : bad) {
         SCOPED_TRACE(b.script);
