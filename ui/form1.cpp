@@ -87,6 +87,7 @@ Form1::Form1(QWidget* parent)
     controls.angka = angka_;
     controls.statuslbl = statuslbl_;
     controls.timelbl = timelbl_;
+    controls.playerlbl = playerlbl_;
     controls.Timer1 = Timer1_;
     controls.window = this;
     display_ = std::make_unique<SpokenDisplay>(controls, new Announcement(this));
@@ -117,10 +118,12 @@ void Form1::createControls() {
           "Shape3", layout::kShape3);
 
     const QColor buttonText = palette().color(QPalette::ButtonText);
-    createFreeLabel("playerlbl1", "Player1", layout::kPlayerLabelPoints, buttonText)
-        ->move(layout::kPlayerlbl1.toRect().topLeft());
-    createFreeLabel("playerlbl2", "Player2", layout::kPlayerLabelPoints, buttonText)
-        ->move(layout::kPlayerlbl2.toRect().topLeft());
+    playerlbl_[0] = createFreeLabel("playerlbl1", kalvora::text::kPlayerLabelOne,
+                                    layout::kPlayerLabelPoints, buttonText);
+    playerlbl_[0]->move(layout::kPlayerlbl1.toRect().topLeft());
+    playerlbl_[1] = createFreeLabel("playerlbl2", kalvora::text::kPlayerLabelTwo,
+                                    layout::kPlayerLabelPoints, buttonText);
+    playerlbl_[1]->move(layout::kPlayerlbl2.toRect().topLeft());
     statuslbl_ = createFreeLabel("statuslbl", kalvora::text::kWelcome, layout::kTimeAndStatusPoints,
                                  toQColor(kalvora::kBlue));
     statuslbl_->move(layout::kStatuslbl.toRect().topLeft());

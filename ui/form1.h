@@ -60,6 +60,7 @@ private:
     PictureButton* about1_ = nullptr;
     AutoSizeLabel* statuslbl_ = nullptr;
     AutoSizeLabel* timelbl_ = nullptr;
+    std::array<AutoSizeLabel*, 2> playerlbl_{};
     QTimer* Timer1_ = nullptr;
     bool iconRequested_ = false;
     bool frameCentred_ = false;
