@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "replay_driver.h"
 
+#include "computer_player.h"
 #include "form1_procedures.h"
 #include "game_state.h"
 #include "recording_display.h"
@@ -9,6 +10,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -108,12 +110,50 @@ public:
                                                           std::numeric_limits<std::int16_t>::max(),
                                                           "count of pit " + std::to_string(p)));
             applyTestPosition(state_, position);
+        } else if (event == "hint" || event == "computer") {
+            expectArguments(line, 1);
+            computer::ComputerPlayer& player = playerOf(line[1]);
+            if (event == "hint")
+                out_ << hintLine(player);
+            else if (state_.turn == Computer && !state_.boardLocked)
+                if (const int pit = choose(player).pit)
+                    form_.angka_Click(pit);
         } else {
             throw ScriptError("unknown event '" + event + "'");
         }
     }
 
 private:
+    // One player a level, made when first asked for: its table is kept
+    // from move to move, as in a game.
+    computer::ComputerPlayer& playerOf(const std::string& name) {
+        const std::optional<computer::Level> level = computer::levelNamed(name);
+        if (!level)
+            throw ScriptError("unknown level '" + name + "' (beginner, casual, strong or master)");
+        auto& player = players_[static_cast<std::size_t>(*level)];
+        if (!player)
+            player = std::make_unique<computer::ComputerPlayer>(*level);
+        return *player;
+    }
+
+    computer::Choice choose(computer::ComputerPlayer& player) {
+        const Board board = boardOf(state_);
+        if (!computer::searchable(board))
+            throw ScriptError("the board holds " + std::to_string(board.totalSeeds()) +
+                              " seeds, more than the computer can count (" +
+                              std::to_string(kMaxSeeds) + ")");
+        return player.choose(board);
+    }
+
+    std::string hintLine(computer::ComputerPlayer& player) {
+        const computer::Choice choice = choose(player);
+        if (choice.pit == 0)
+            return "hint none\n";
+        return "hint pit=" + std::to_string(choice.pit) + " value=" + std::to_string(choice.value) +
+               " exact=" + (choice.exact ? "1" : "0") + "\n";
+    }
+
+    std::unique_ptr<computer::ComputerPlayer> players_[computer::kLevelCount];
     std::ostream& out_;
     GameState state_;
     RecordingDisplay display_;
