@@ -2,12 +2,20 @@
 // The main window's wiring: its controls reach the rules, and what the rules
 // show reaches the controls. The rules themselves are the rules' tests' work.
 
+#include "application_facts.h"
+#include "command_line.h"
 #include "control_colours.h"
 #include "control_layout.h"
 #include "form1_test_support.h"
+#include "game_menu.h"
 #include "game_state.h"
 #include "played_games.h"
+#include "screen_reader.h"
 #include "test_position.h"
+
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -29,6 +37,17 @@ QTimer* timer1(Form1& form) {
 QLabel* label(Form1& form, const char* name) {
     return control<QLabel>(form, QLatin1String(name));
 }
+void activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+}
+QString heard(Form1& form) {
+    return form.findChild<Announcement*>()->accessibleName();
+}
+
+using kalvora::Opponent;
+using kalvora::computer::Level;
 
 // Puts a position on the board of a started game.
 void place(Form1& form, const Pits& pits) {
@@ -44,6 +63,8 @@ class Form1EventsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { setApplicationFacts(); }
+
     // The second press of a double click is not a click. It matters only for a
     // pit that still holds seeds after its own move: 23 seeds go round the ring,
     // one back into the pit, and end in player one's store.
@@ -158,6 +179,180 @@ private slots:
         QCOMPARE(statuslbl->pos(), layout::kStatuslbl.toRect().topLeft());
         QVERIFY(sizedToText(statuslbl));
         QVERIFY(statuslbl->width() < welcomeWidth);
+    }
+
+    // The computer answers on its own, its pit sown as a click; a person's
+    // click on its turn does nothing and the person's focus stays.
+    void computerGame() {
+        Form1 form;
+        form.setPlayChoice({Opponent::Computer, Level::Beginner});
+        QCOMPARE(label(form, "playerlbl2")->text(), QStringLiteral("Computer"));
+        form.newGame(Opponent::Computer);
+        activate(form);
+        play(form, {"angka3"});
+        QCOMPARE(label(form, "statuslbl")->text(), QStringLiteral("Computer Turn"));
+        const QStringList afterMove = ::captions(form);
+        play(form, {"angka12"});
+        QCOMPARE(::captions(form), afterMove);
+        box(form, 5)->setFocus();
+        QTRY_VERIFY(label(form, "statuslbl")->text() != QStringLiteral("Computer Turn"));
+        QVERIFY(::captions(form) != afterMove);
+        QVERIFY(heard(form).startsWith(QStringLiteral("Computer sows pit ")));
+        QVERIFY(heard(form).endsWith(label(form, "statuslbl")->text()));
+        QCOMPARE(QApplication::focusWidget(), box(form, 5));
+        form.newGame(Opponent::TwoPlayers);
+        QCOMPARE(label(form, "playerlbl2")->text(), QStringLiteral("Player2"));
+    }
+
+    // While the master thinks (half a second): no move lands after a stop, a
+    // take back or a new start, and a closed window ends at once.
+    void interruptedThought_data() {
+        QTest::addColumn<QString>("event");
+        QTest::newRow("stop") << "stop1";
+        QTest::newRow("take back") << "Ctrl+Z";
+        QTest::newRow("new start") << "new1";
+        QTest::newRow("close") << "close";
+    }
+
+    void interruptedThought() {
+        QFETCH(QString, event);
+        auto form = std::make_unique<Form1>();
+        form->setPlayChoice({Opponent::Computer, Level::Master});
+        form->newGame(Opponent::Computer);
+        activate(*form);
+        play(*form, {"angka3"});
+        const QStringList afterMove = ::captions(*form);
+        QElapsedTimer ending;
+        if (event == QLatin1String("close")) {
+            QVERIFY(form->close());
+            ending.start();
+            form.reset();
+            QVERIFY(ending.elapsed() < 200);
+            QTest::qWait(800); // a late answer would find no window
+            return;
+        }
+        if (event.startsWith(QLatin1String("Ctrl")))
+            QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+        else
+            play(*form, {event});
+        const QStringList after = ::captions(*form);
+        QTest::qWait(1200);
+        QCOMPARE(::captions(*form), after);
+        QCOMPARE(after, event == QLatin1String("stop1") ? afterMove : counts(kOpening));
+    }
+
+    // Every item shows its key, and a right click anywhere opens the menu.
+    void contextMenu() {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QStringList items;
+        for (QAction* action : form.findChild<GameMenu*>()->actions())
+            if (!action->isSeparator())
+                items << action->text() + QLatin1Char(' ') + action->shortcut().toString();
+        QCOMPARE(items,
+                 QStringList({"New game for two players Ctrl+N",
+                              "New game against the computer Ctrl+Shift+N", "Beginner Ctrl+1",
+                              "Casual Ctrl+2", "Strong Ctrl+3", "Master Ctrl+4", "Hint H",
+                              "Take back move Ctrl+Z", "How to play F1"}));
+        QVERIFY(form.findChild<GameMenu*>()->strength[1]->isChecked());
+        for (const char* where : {"angka3", "new1", "Shape3"}) {
+            QWidget* popup = nullptr;
+            QTimer::singleShot(50, [&popup] {
+                popup = QApplication::activePopupWidget();
+                if (popup)
+                    popup->close();
+            });
+            QWidget* at = control(form, QLatin1String(where));
+            QTest::mouseClick(form.windowHandle(), Qt::RightButton, {},
+                              at->mapTo(&form, at->rect().center()));
+            QTRY_VERIFY(popup != nullptr);
+            QCOMPARE(popup, form.findChild<GameMenu*>());
+        }
+    }
+
+    // --computer takes an optional level; anything else is refused with a
+    // message and status 2.
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status"); // -1: the game runs
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<int>("opponent"); // -1: none chosen
+        QTest::addColumn<int>("level");
+        QTest::newRow("none") << QStringList{} << -1 << "" << -1 << -1;
+        QTest::newRow("computer") << QStringList{"--computer"} << -1 << "" << 1 << -1;
+        QTest::newRow("computer=strong")
+            << QStringList{"--computer=strong"} << -1 << "" << 1 << int(Level::Strong);
+        QTest::newRow("two players") << QStringList{"--two-players"} << -1 << "" << 0 << -1;
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--computer[=LEVEL]" << -1 << -1;
+        QTest::newRow("version") << QStringList{"-v"} << 0 << "Kalvora 1.0.0.0" << -1 << -1;
+        QTest::newRow("unknown level")
+            << QStringList{"--computer=expert"} << 2
+            << "unknown level 'expert' for --computer; the levels are beginner, casual, "
+               "strong, master"
+            << -1 << -1;
+        QTest::newRow("level apart") << QStringList{"--computer", "strong"} << 2
+                                     << "unexpected argument 'strong'" << -1 << -1;
+        QTest::newRow("unknown option")
+            << QStringList{"--computr"} << 2 << "Unknown option 'computr'" << -1 << -1;
+        QTest::newRow("both") << QStringList{"--computer", "--two-players"} << 2
+                              << "choose either --computer or --two-players" << -1 << -1;
+    }
+
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(int, opponent);
+        QFETCH(int, level);
+        const CommandLine line = readCommandLine(QStringList{"kalvora"} + arguments);
+        QCOMPARE(line.exitStatus.value_or(-1), status);
+        QVERIFY2(line.output.contains(output), qPrintable(line.output));
+        QCOMPARE(line.opponent ? int(*line.opponent) : -1, opponent);
+        QCOMPARE(line.level ? int(*line.level) : -1, level);
+    }
+
+    // The settings file: whatever is wrong with it, each part falls back to
+    // its default (two players, Casual) and the game goes on.
+    void rememberedChoice_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("opponent");
+        QTest::addColumn<int>("level");
+        QTest::newRow("missing") << QByteArray() << 0 << int(Level::Casual);
+        QTest::newRow("written") << QByteArray("[General]\nopponent=computer\nstrength=master\n")
+                                 << 1 << int(Level::Master);
+        QTest::newRow("unknown values")
+            << QByteArray("[General]\nopponent=robot\nstrength=3\n") << 0 << int(Level::Casual);
+        QTest::newRow("one part unknown")
+            << QByteArray("[General]\nopponent=computer\nstrength=godlike\n") << 1
+            << int(Level::Casual);
+        QTest::newRow("damaged") << QByteArray("\xff\xfe[Gen\x00eral\nopponent=computer\n=\n[[")
+                                 << 0 << int(Level::Casual);
+        QTest::newRow("a directory") << QByteArray("dir") << 0 << int(Level::Casual);
+    }
+
+    void rememberedChoice() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, opponent);
+        QFETCH(int, level);
+        QTemporaryDir home;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+        const QString path = QSettings().fileName();
+        QDir().mkpath(QFileInfo(path).path());
+        if (file == "dir")
+            QDir().mkpath(path);
+        else if (!file.isEmpty()) {
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(file);
+        }
+        const PlayChoice choice = ::rememberedChoice();
+        QCOMPARE(int(choice.opponent), opponent);
+        QCOMPARE(int(choice.level), level);
+        rememberChoice({Opponent::Computer, Level::Strong}); // never fails loudly
+        if (file.isEmpty()) {
+            QCOMPARE(int(::rememberedChoice().level), int(Level::Strong));
+        }
     }
 
     // The one style the game issues: the critical icon and an OK button.
