@@ -269,6 +269,14 @@ void Form1::wireMenu() {
         forward(&Form1Procedures::takeBack_Click);
     });
     connect(menu_->howToPlay, &QAction::triggered, this, [this] { HowToPlay::open(this); });
+    // Only some of Qt's platforms open a context menu for the Menu key, and
+    // none for Shift+F10.
+    auto* menuKey = new QShortcut(this);
+    menuKey->setKeys({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint());
+        contextMenuEvent(&fromKeyboard);
+    });
     updateMenu();
 }
 
@@ -308,6 +316,8 @@ void Form1::updateMenu() {
 
 // A right click anywhere, the Menu key or Shift+F10.
 void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    if (menu_->isVisible()) // the platform's menu event after our own Menu key
+        return;
     const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
     QPoint at = event->globalPos();
     if (!byMouse) {

@@ -5,7 +5,10 @@
 
 #include "form1_test_support.h"
 
+#include "screen_reader.h"
+
 #include <QDialog>
+#include <QMenu>
 
 using namespace kalvora::testing;
 
@@ -58,6 +61,9 @@ private slots:
         QTest::newRow("Return, keypad Enter and Space sow the pit with the focus")
             << toPit1 + QStringList{"Return", "Right", "Num+Enter", "Up", "Space"}
             << QStringList{"new1", "move1", "angka1", "move2", "angka2", "move14", "angka14"};
+        QTest::newRow("Ctrl+Z takes the move back, the highlight stays")
+            << toPit1 + QStringList{"Return", "Right", "Return", "Ctrl+Z", "Ctrl+Z", "Ctrl+Z"}
+            << QStringList{"new1", "move1", "move2"};
         QTest::newRow("an arrow from a square the mouse focused")
             << QStringList{"Space", "angka3", "Right"} << QStringList{"new1", "angka3", "move4"};
     }
@@ -104,6 +110,40 @@ private slots:
         QTest::keyClick(box(form, 1), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
         QVERIFY(box(form, 1)->grab().toImage() != unfocused);
+    }
+
+    // H lights strong's pit and brings the focus there, for Space to sow it;
+    // the reader hears which pit. Nothing moves.
+    void hint() {
+        Form1 form;
+        activate(form);
+        play(form, {"new1"});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_H);
+        QTRY_VERIFY(qobject_cast<PitSquare*>(QApplication::focusWidget()));
+        const int pit = QApplication::focusWidget()->objectName().mid(3).toInt();
+        QVERIFY(pit >= 1 && pit <= 7);
+        QCOMPARE(box(form, pit)->backColor(), QColor(Qt::white));
+        QCOMPARE(form.findChild<Announcement*>()->accessibleName(),
+                 QStringLiteral("Hint: Player one, pit %1").arg(pit));
+        QCOMPARE(::captions(form).join(' '), QStringLiteral("7 7 7 7 7 7 7 0 7 7 7 7 7 7 7 0"));
+    }
+
+    // The menu opens from the keyboard too, where the focus is.
+    void menuKeys() {
+        Form1 form;
+        activate(form);
+        for (const QKeyCombination key :
+             {QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)}) {
+            QWidget* popup = nullptr;
+            QTimer::singleShot(50, [&popup] {
+                popup = QApplication::activePopupWidget();
+                if (popup)
+                    popup->close();
+            });
+            QTest::keyClick(form.windowHandle(), key.key(), key.keyboardModifiers());
+            QTRY_VERIFY2(popup != nullptr, qPrintable(QKeySequence(key).toString()));
+            QCOMPARE(popup, form.findChild<QMenu*>(QStringLiteral("gameMenu")));
+        }
     }
 
     // One window at a time, closed by Escape or Return; the game goes on
