@@ -49,6 +49,15 @@ QString heard(Form1& form) {
 using kalvora::Opponent;
 using kalvora::computer::Level;
 
+// "computer", "strong": as the command line and the settings file write them;
+// "-" for nothing given.
+QString named(std::optional<Opponent> opponent) {
+    return opponent ? QString::fromLatin1(kalvora::opponentName(*opponent).data()) : "-";
+}
+QString named(std::optional<Level> level) {
+    return level ? QString::fromLatin1(kalvora::computer::settingsOf(*level).name) : "-";
+}
+
 // Puts a position on the board of a started game.
 void place(Form1& form, const Pits& pits) {
     play(form, {"new1"});
@@ -257,102 +266,87 @@ private slots:
                               "Take back move Ctrl+Z", "How to play F1"}));
         QVERIFY(form.findChild<GameMenu*>()->strength[1]->isChecked());
         for (const char* where : {"angka3", "new1", "Shape3"}) {
-            QWidget* popup = nullptr;
-            QTimer::singleShot(50, [&popup] {
-                popup = QApplication::activePopupWidget();
-                if (popup)
-                    popup->close();
-            });
             QWidget* at = control(form, QLatin1String(where));
-            QTest::mouseClick(form.windowHandle(), Qt::RightButton, {},
-                              at->mapTo(&form, at->rect().center()));
-            QTRY_VERIFY(popup != nullptr);
-            QCOMPARE(popup, form.findChild<GameMenu*>());
+            QCOMPARE(popupOpenedBy([&] {
+                         QTest::mouseClick(form.windowHandle(), Qt::RightButton, {},
+                                           at->mapTo(&form, at->rect().center()));
+                     }),
+                     form.findChild<GameMenu*>());
         }
     }
 
     // --computer takes an optional level; anything else is refused with a
     // message and status 2.
     void commandLine_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status"); // -1: the game runs
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<int>("opponent"); // -1: none chosen
-        QTest::addColumn<int>("level");
-        QTest::newRow("none") << QStringList{} << -1 << "" << -1 << -1;
-        QTest::newRow("computer") << QStringList{"--computer"} << -1 << "" << 1 << -1;
-        QTest::newRow("computer=strong")
-            << QStringList{"--computer=strong"} << -1 << "" << 1 << int(Level::Strong);
-        QTest::newRow("two players") << QStringList{"--two-players"} << -1 << "" << 0 << -1;
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "--computer[=LEVEL]" << -1 << -1;
-        QTest::newRow("version") << QStringList{"-v"} << 0 << "Kalvora 1.0.0.0" << -1 << -1;
-        QTest::newRow("unknown level")
-            << QStringList{"--computer=expert"} << 2
-            << "unknown level 'expert' for --computer; the levels are beginner, casual, "
-               "strong, master"
-            << -1 << -1;
-        QTest::newRow("level apart") << QStringList{"--computer", "strong"} << 2
-                                     << "unexpected argument 'strong'" << -1 << -1;
-        QTest::newRow("unknown option")
-            << QStringList{"--computr"} << 2 << "Unknown option 'computr'" << -1 << -1;
-        QTest::newRow("both") << QStringList{"--computer", "--two-players"} << 2
-                              << "choose either --computer or --two-players" << -1 << -1;
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("result"); // in "runs: CHOICE" or "STATUS: OUTPUT"
+        QTest::newRow("none") << ""
+                              << "runs: - -";
+        QTest::newRow("computer") << "--computer"
+                                  << "runs: computer -";
+        QTest::newRow("computer=strong") << "--computer=strong"
+                                         << "runs: computer strong";
+        QTest::newRow("two players") << "--two-players"
+                                     << "runs: two-players -";
+        QTest::newRow("help") << "--help"
+                              << "--computer[=LEVEL]  Start a game";
+        QTest::newRow("version") << "-v"
+                                 << "0: Kalvora 1.0.0.0";
+        QTest::newRow("unknown level") << "--computer=expert"
+                                       << "2: kalvora: unknown level 'expert' for --computer; "
+                                          "the levels are beginner, casual, strong, master";
+        QTest::newRow("level apart") << "--computer strong"
+                                     << "2: kalvora: unexpected argument";
+        QTest::newRow("unknown option") << "--computr"
+                                        << "2: kalvora: Unknown option 'computr'";
+        QTest::newRow("both") << "--computer --two-players"
+                              << "2: kalvora: choose either";
     }
 
     void commandLine() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, output);
-        QFETCH(int, opponent);
-        QFETCH(int, level);
-        const CommandLine line = readCommandLine(QStringList{"kalvora"} + arguments);
-        QCOMPARE(line.exitStatus.value_or(-1), status);
-        QVERIFY2(line.output.contains(output), qPrintable(line.output));
-        QCOMPARE(line.opponent ? int(*line.opponent) : -1, opponent);
-        QCOMPARE(line.level ? int(*line.level) : -1, level);
+        QFETCH(QString, arguments);
+        QFETCH(QString, result);
+        const CommandLine line =
+            readCommandLine(("kalvora " + arguments).split(' ', Qt::SkipEmptyParts));
+        const QString got = line.exitStatus
+                                ? QStringLiteral("%1: %2").arg(*line.exitStatus).arg(line.output)
+                                : "runs: " + named(line.opponent) + ' ' + named(line.level);
+        QVERIFY2(got.contains(result), qPrintable(got));
     }
 
     // The settings file: whatever is wrong with it, each part falls back to
     // its default (two players, Casual) and the game goes on.
     void rememberedChoice_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("opponent");
-        QTest::addColumn<int>("level");
-        QTest::newRow("missing") << QByteArray() << 0 << int(Level::Casual);
-        QTest::newRow("written") << QByteArray("[General]\nopponent=computer\nstrength=master\n")
-                                 << 1 << int(Level::Master);
+        QTest::addColumn<QString>("choice");
+        QTest::newRow("missing") << QByteArray() << "two-players casual";
+        QTest::newRow("written") << QByteArray("[General]\nopponent=computer\nstrength=master")
+                                 << "computer master";
         QTest::newRow("unknown values")
-            << QByteArray("[General]\nopponent=robot\nstrength=3\n") << 0 << int(Level::Casual);
-        QTest::newRow("one part unknown")
-            << QByteArray("[General]\nopponent=computer\nstrength=godlike\n") << 1
-            << int(Level::Casual);
+            << QByteArray("[General]\nopponent=robot\nstrength=godlike") << "two-players casual";
         QTest::newRow("damaged") << QByteArray("\xff\xfe[Gen\x00eral\nopponent=computer\n=\n[[")
-                                 << 0 << int(Level::Casual);
-        QTest::newRow("a directory") << QByteArray("dir") << 0 << int(Level::Casual);
+                                 << "two-players casual";
+        QTest::newRow("a directory") << QByteArray("dir") << "two-players casual";
     }
 
     void rememberedChoice() {
         QFETCH(QByteArray, file);
-        QFETCH(int, opponent);
-        QFETCH(int, level);
+        QFETCH(QString, choice);
         QTemporaryDir home;
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
         const QString path = QSettings().fileName();
-        QDir().mkpath(QFileInfo(path).path());
-        if (file == "dir")
-            QDir().mkpath(path);
-        else if (!file.isEmpty()) {
-            QFile out(path);
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(file);
-        }
-        const PlayChoice choice = ::rememberedChoice();
-        QCOMPARE(int(choice.opponent), opponent);
-        QCOMPARE(int(choice.level), level);
+        QDir().mkpath(file == "dir" ? path : QFileInfo(path).path());
+        QFile out(path);
+        if (!file.isEmpty() && file != "dir")
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        out.close();
+        PlayChoice remembered = ::rememberedChoice();
+        QCOMPARE(named(remembered.opponent) + ' ' + named(remembered.level), choice);
         rememberChoice({Opponent::Computer, Level::Strong}); // never fails loudly
-        if (file.isEmpty()) {
-            QCOMPARE(int(::rememberedChoice().level), int(Level::Strong));
-        }
+        remembered = ::rememberedChoice();
+        if (file.isEmpty())
+            QCOMPARE(named(remembered.opponent) + ' ' + named(remembered.level),
+                     QStringLiteral("computer strong"));
     }
 
     // The one style the game issues: the critical icon and an OK button.

@@ -133,4 +133,17 @@ inline void whenModalBoxOpens(const std::function<void(QMessageBox*)>& inspect) 
     });
 }
 
+// The popup that `open` brings up, closed again once it is up; null if none.
+inline QWidget* popupOpenedBy(const std::function<void()>& open) {
+    QWidget* popup = nullptr;
+    QTimer::singleShot(50, [&popup] {
+        popup = QApplication::activePopupWidget();
+        if (popup)
+            popup->close();
+    });
+    open();
+    QTest::qWaitFor([&popup] { return popup != nullptr; }, 2000);
+    return popup;
+}
+
 } // namespace kalvora::testing
