@@ -14,13 +14,6 @@ using namespace kalvora::testing;
 
 namespace {
 
-// Shown and active, with the focus where the window keeps it.
-void activate(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), &window);
-}
-
 // Every colour and text the game shows.
 QStringList looks(Form1& form) {
     QStringList all{control<QLabel>(form, QStringLiteral("statuslbl"))->text()};
