@@ -6,17 +6,22 @@
 
 #include "game_state.h"
 
-#include <vector>
+#include <array>
+#include <cstddef>
 
 namespace kalvora {
 
 class MoveHistory {
 public:
     void recordBeforeMove(const GameState& state);
-    bool empty() const { return positions_.empty(); }
+    bool empty() const { return count_ == 0; }
     // Puts the last recorded position back into `state` and forgets it.
     void restoreLast(GameState& state);
-    void clear() { positions_.clear(); }
+    void clear() { count_ = 0; }
+
+    // A move allocates nothing, so the positions lie in a ring of fixed
+    // size; past it the oldest are forgotten. Games end far sooner.
+    static constexpr std::size_t kCapacity = 1024;
 
 private:
     struct Position {
@@ -24,7 +29,9 @@ private:
         Player turn;
         std::int16_t ambil;
     };
-    std::vector<Position> positions_;
+    std::array<Position, kCapacity> positions_{};
+    std::size_t newest_ = 0; // where the next position goes
+    std::size_t count_ = 0;
 };
 
 } // namespace kalvora
