@@ -54,9 +54,6 @@ private slots:
         QTest::newRow("Return, keypad Enter and Space sow the pit with the focus")
             << toPit1 + QStringList{"Return", "Right", "Num+Enter", "Up", "Space"}
             << QStringList{"new1", "move1", "angka1", "move2", "angka2", "move14", "angka14"};
-        QTest::newRow("Ctrl+Z takes the move back, the highlight stays")
-            << toPit1 + QStringList{"Return", "Right", "Return", "Ctrl+Z", "Ctrl+Z", "Ctrl+Z"}
-            << QStringList{"new1", "move1", "move2"};
         QTest::newRow("an arrow from a square the mouse focused")
             << QStringList{"Space", "angka3", "Right"} << QStringList{"new1", "angka3", "move4"};
     }
