@@ -154,8 +154,13 @@ bool Search::rootIteration(const Board& board, int depth, SearchResult& result) 
         moves[static_cast<unsigned>(count++)] = {pit, value};
         alpha = std::max(alpha, value);
     }
-    std::stable_sort(moves.begin(), moves.begin() + count,
-                     [](const RootMove& a, const RootMove& b) { return a.value > b.value; });
+    // Best first, equal values in the order searched; std::stable_sort would
+    // take a buffer from the heap.
+    for (int i = 1; i < count; ++i)
+        for (int j = i; j > 0 && moves[static_cast<unsigned>(j - 1)].value <
+                                     moves[static_cast<unsigned>(j)].value;
+             --j)
+            std::swap(moves[static_cast<unsigned>(j - 1)], moves[static_cast<unsigned>(j)]);
     result.moves = moves;
     result.moveCount = count;
     result.depth = depth;
