@@ -23,7 +23,9 @@ std::uint64_t positionKey(const Board& board) {
     // Pits 8 and 16, the stores, are the top quarters of the second and the
     // fourth word.
     constexpr std::uint64_t withoutStore = 0x0000ffffffffffffULL;
-    std::uint64_t h = mix(words[0] ^ static_cast<std::uint64_t>(board.toMove));
+    // The side to move goes in apart from every count, so that it never
+    // cancels a count's lowest bit.
+    std::uint64_t h = mix(words[0]) + (board.toMove == Side::Two ? 0x9e3779b97f4a7c15ULL : 0);
     h = mix(h ^ (words[1] & withoutStore));
     h = mix(h ^ words[2]);
     return mix(h ^ (words[3] & withoutStore));

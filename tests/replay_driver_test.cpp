@@ -61,6 +61,27 @@ TEST(ReplayDriver, SetupPlacesAPositionSilently) {
               std::string::npos);
 }
 
+// The computer's two events: a hint changes nothing; the computer's move is
+// the click on the pit its hint names, operation for operation.
+TEST(ReplayDriver, AnswersHintsAndMovesForTheComputer) {
+    const std::string position = "setup 3 2 1 2 0 0 0 1 1 40 2 0 0 0 1 0 1 30\n";
+    const std::string hint = replay(position + "hint master\n").out;
+    ASSERT_EQ(hint.substr(0, 9), "hint pit=");
+    EXPECT_EQ(hint.substr(hint.find(' ', 6)), " value=-10 exact=1\n");
+    const std::string pit = hint.substr(9, hint.find(' ', 6) - 9);
+    EXPECT_EQ(replay(position + "hint strong\nhint beginner\nstate\n").out.substr(0, hint.size()),
+              hint);
+    EXPECT_EQ(replay(position + "hint casual\nstate\n").out,
+              replay(position + "hint casual\n").out + replay(position + "state\n").out);
+    EXPECT_EQ(replay(position + "computer master\n").out,
+              replay(position + "click " + pit + "\n").out);
+    // Only the computer's turn is the computer's to play; an empty row has no hint.
+    EXPECT_EQ(replay("new\ncomputer master\nsetup 2 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n"
+                     "computer master\nhint master\n")
+                  .out,
+              replay("new\n").out + "hint none\n");
+}
+
 struct BadScript {
     const char* script;
     const char* error;
@@ -87,6 +108,11 @@ TEST(ReplayDriver, RejectsBadInputNamingTheLine) {
          "line 1: count of pit 16 -1 is outside 0..32767"},
         {"setup 1 1 0 0 0\n", "line 1: 'setup' takes 18 arguments, got 5"},
         {"NEW\n", "line 1: unknown event 'NEW'"},
+        {"hint\n", "line 1: 'hint' takes 1 argument, got 0"},
+        {"computer strong 2\n", "line 1: 'computer' takes 1 argument, got 2"},
+        {"hint Master\n", "line 1: unknown level 'Master' (beginner, casual, strong or master)"},
+        {"setup 3 2 32767 1 0 0 0 0 0 0 0 0 0 0 0 0 5 0\ncomputer beginner\n",
+         "line 2: the board holds 32773 seeds, more than the computer can count (32767)"},
     };
     for (const BadScript& b : bad) {
         SCOPED_TRACE(b.script);
