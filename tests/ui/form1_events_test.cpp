@@ -229,7 +229,8 @@ private slots:
             QVERIFY(form->close());
             ending.start();
             form.reset();
-            QVERIFY(ending.elapsed() < 200);
+            QVERIFY(ending.elapsed() <
+                    1000);     // a search stops within 10 ms; a busy machine is slower
             QTest::qWait(800); // a late answer would find no window
             return;
         }
