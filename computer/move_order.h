@@ -16,6 +16,9 @@ struct MoveList {
     int count = 0;
 };
 
-MoveList orderedMoves(const Board& board, int firstPit);
+// `history` scores each pit (1..16) by the cut-offs it made before; it orders
+// the pits that promise nothing at sight.
+MoveList orderedMoves(const Board& board, int firstPit,
+                      const std::array<std::uint32_t, kPitCount + 1>& history);
 
 } // namespace kalvora::computer

@@ -66,9 +66,10 @@ int Search::negamax(const Board& board, int depth, int alpha, int beta) {
         return std::clamp(estimate(board), -rows, rows);
     }
 
-    const std::uint64_t key = positionKey(board);
+    const bool useTable = depth > 1;
+    const std::uint64_t key = useTable ? positionKey(board) : 0;
     int tablePit = 0;
-    if (const TableEntry* e = table_.probe(key)) {
+    if (const TableEntry* e = useTable ? table_.probe(key) : nullptr) {
         tablePit = e->bestPit;
         if (e->depth >= depth && (e->depth == kProvenDepth || trustEstimates_)) {
             const bool cuts = e->bound == Bound::Exact ||
@@ -86,7 +87,7 @@ int Search::negamax(const Board& board, int depth, int alpha, int beta) {
     const int alphaBefore = alpha;
     int best = -kInfinity;
     int bestPit = 0;
-    const MoveList moves = orderedMoves(board, tablePit);
+    const MoveList moves = orderedMoves(board, tablePit, history_);
     for (int i = 0; i < moves.count; ++i) {
         const int pit = moves.pits[static_cast<unsigned>(i)];
         Board after = board;
@@ -110,15 +111,18 @@ int Search::negamax(const Board& board, int depth, int alpha, int beta) {
         }
         if (best > alpha)
             alpha = best;
-        if (alpha >= beta)
+        if (alpha >= beta) {
+            history_[static_cast<unsigned>(pit)] += static_cast<std::uint32_t>(depth * depth);
             break;
+        }
     }
 
     const Bound bound = best >= beta         ? Bound::Lower
                         : best > alphaBefore ? Bound::Exact
                                              : Bound::Upper;
     const bool proven = horizonLeaves_ == horizonBefore;
-    table_.store(key, best, proven ? kProvenDepth : depth, bound, bestPit);
+    if (useTable)
+        table_.store(key, best, proven ? kProvenDepth : depth, bound, bestPit);
     return best;
 }
 
@@ -130,7 +134,8 @@ bool Search::rootIteration(const Board& board, int depth, SearchResult& result) 
     int alpha = -kInfinity;
     int count = 0;
     std::array<RootMove, kRowLength> moves{};
-    const MoveList order = orderedMoves(board, result.moveCount ? result.moves[0].pit : 0);
+    const MoveList order =
+        orderedMoves(board, result.moveCount ? result.moves[0].pit : 0, history_);
     for (int i = 0; i < order.count; ++i) {
         const int pit = order.pits[static_cast<unsigned>(i)];
         Board after = board;
@@ -149,8 +154,13 @@ bool Search::rootIteration(const Board& board, int depth, SearchResult& result) 
         moves[static_cast<unsigned>(count++)] = {pit, value};
         alpha = std::max(alpha, value);
     }
-    std::stable_sort(moves.begin(), moves.begin() + count,
-                     [](const RootMove& a, const RootMove& b) { return a.value > b.value; });
+    // Best first, equal values in the order searched; std::stable_sort would
+    // take a buffer from the heap.
+    for (int i = 1; i < count; ++i)
+        for (int j = i; j > 0 && moves[static_cast<unsigned>(j - 1)].value <
+                                     moves[static_cast<unsigned>(j)].value;
+             --j)
+            std::swap(moves[static_cast<unsigned>(j - 1)], moves[static_cast<unsigned>(j)]);
     result.moves = moves;
     result.moveCount = count;
     result.depth = depth;
@@ -165,6 +175,7 @@ SearchResult Search::run(const Board& board, const SearchLimits& limits) {
     horizonLeaves_ = 0;
     untilClockCheck_ = kNodesBetweenClockChecks;
     trustEstimates_ = true;
+    history_.fill(0);
     SearchResult result;
     for (int depth = 1; depth <= limits.maxDepth; ++depth) {
         interruptible_ = depth > 1;

@@ -60,6 +60,7 @@ private:
     std::uint64_t horizonLeaves_ = 0; // leaves valued by estimate, not by the end of the game
     std::uint64_t depthLeaves_ = 0;   // of these, the ones at the horizon itself
     bool trustEstimates_ = true;
+    std::array<std::uint32_t, kPitCount + 1> history_{};
     static constexpr int kNodesBetweenClockChecks = 1024;
     int untilClockCheck_ = kNodesBetweenClockChecks; // table entries that are not proven may cut
 };

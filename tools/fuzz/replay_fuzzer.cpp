@@ -14,7 +14,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream operations, errors;
-    const int status = kalvora::runReplay(script, operations, errors);
+    // Half a second a hint would let one input run for minutes.
+    const int status =
+        kalvora::runReplay(script, operations, errors, std::chrono::milliseconds(0));
     if (status != kalvora::ReplayOk && status != kalvora::ReplayBadInput &&
         status != kalvora::ReplayRuntimeError)
         std::abort();

@@ -70,7 +70,8 @@ std::string stateLine(const GameState& g) {
 
 class ReplaySession {
 public:
-    explicit ReplaySession(std::ostream& out) : out_(out), display_(out), form_(state_, display_) {
+    ReplaySession(std::ostream& out, std::optional<std::chrono::milliseconds> thinkingTime)
+        : out_(out), thinkingTime_(thinkingTime), display_(out), form_(state_, display_) {
         form_.Form_Load();
     }
 
@@ -142,7 +143,9 @@ private:
             throw ScriptError("the board holds " + std::to_string(board.totalSeeds()) +
                               " seeds, more than the computer can count (" +
                               std::to_string(kMaxSeeds) + ")");
-        return player.choose(board);
+        if (!thinkingTime_)
+            return player.choose(board);
+        return player.choose(board, std::chrono::steady_clock::now() + *thinkingTime_, nullptr);
     }
 
     std::string hintLine(computer::ComputerPlayer& player) {
@@ -155,6 +158,7 @@ private:
 
     std::unique_ptr<computer::ComputerPlayer> players_[computer::kLevelCount];
     std::ostream& out_;
+    std::optional<std::chrono::milliseconds> thinkingTime_;
     GameState state_;
     RecordingDisplay display_;
     Form1Procedures form_;
@@ -166,8 +170,9 @@ bool isSkipped(const std::vector<std::string>& line) {
 
 } // namespace
 
-int runReplay(std::istream& script, std::ostream& operations, std::ostream& errors) {
-    ReplaySession session(operations);
+int runReplay(std::istream& script, std::ostream& operations, std::ostream& errors,
+              std::optional<std::chrono::milliseconds> thinkingTime) {
+    ReplaySession session(operations, thinkingTime);
     std::string text;
     long long lineNumber = 0;
     while (std::getline(script, text)) {
