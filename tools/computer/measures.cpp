@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace kalvora::bench {
@@ -133,8 +134,9 @@ bool measureEndgames(int fewest, int most, int count, std::uint64_t seed) {
             largestAllExact = seeds;
         disagreements += disagreed;
     }
-    std::printf("largest count of seeds left with every position exact within the budget: %d\n",
-                largestAllExact);
+    const std::string largest = largestAllExact ? std::to_string(largestAllExact) : "none";
+    std::printf("largest count of seeds left with every position exact within the budget: %s\n",
+                largest.c_str());
     return disagreements == 0;
 }
 
