@@ -80,14 +80,17 @@ TEST(ComputerPlayer, AgreesWithTheExhaustiveSolverOnSmallPositions) {
                 player.choose(board, Clock::now() + std::chrono::seconds(30), nullptr);
             ASSERT_TRUE(board.canSow(choice.pit));
             // A proven value is the true value of the pit chosen.
-            if (choice.exact)
+            if (choice.exact) {
                 EXPECT_EQ(choice.value, solvedAfter(board, choice.pit));
+            }
             // Master sees every line of a small position to its end, and
             // neither it nor strong settles for less than the best.
-            if (player.level() == Level::Master)
+            if (player.level() == Level::Master) {
                 EXPECT_TRUE(choice.exact);
-            if (player.level() >= Level::Strong && choice.exact)
+            }
+            if (player.level() >= Level::Strong && choice.exact) {
                 EXPECT_EQ(choice.value, best);
+            }
         }
     }
 }

@@ -274,7 +274,7 @@ void Form1::wireMenu() {
     auto* menuKey = new QShortcut(this);
     menuKey->setKeys({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
     connect(menuKey, &QShortcut::activated, this, [this] {
-        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint());
+        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint(), QPoint());
         contextMenuEvent(&fromKeyboard);
     });
     updateMenu();
