@@ -3,9 +3,41 @@
 
 #include "bevel.h"
 
+#include <QKeyEvent>
+
+namespace {
+
+bool isReturnOrEnter(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// The same key event as if Space had been pressed or released.
+QKeyEvent asSpace(const QKeyEvent* event) {
+    return QKeyEvent(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
+                     event->isAutoRepeat());
+}
+
+} // namespace
+
 PictureButton::PictureButton(const QString& picture, const QString& downPicture, QWidget* parent)
     : QAbstractButton(parent), picture_(picture), downPicture_(downPicture) {
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    if (!isReturnOrEnter(event))
+        return QAbstractButton::keyPressEvent(event);
+    QKeyEvent space = asSpace(event);
+    QAbstractButton::keyPressEvent(&space);
+    event->setAccepted(space.isAccepted());
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent* event) {
+    if (!isReturnOrEnter(event))
+        return QAbstractButton::keyReleaseEvent(event);
+    QKeyEvent space = asSpace(event);
+    QAbstractButton::keyReleaseEvent(&space);
+    event->setAccepted(space.isAccepted());
 }
 
 // The classic push button: a raised bevel, sunk while pressed, with a black

@@ -58,6 +58,9 @@ private slots:
         QTest::newRow("Return, keypad Enter and Space sow the pit with the focus")
             << toPit1 + QStringList{"Return", "Right", "Num+Enter", "Up", "Space"}
             << QStringList{"new1", "move1", "angka1", "move2", "angka2", "move14", "angka14"};
+        QTest::newRow("Return and keypad Enter press the focused button, as Space does")
+            << QStringList{"Return", "Tab", "Num+Enter", "Tab", "Tab", "Return"}
+            << QStringList{"new1", "stop1", "move1", "angka1"};
         QTest::newRow("an arrow from a square the mouse focused")
             << QStringList{"Space", "angka3", "Right"} << QStringList{"new1", "angka3", "move4"};
     }
