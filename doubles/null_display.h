@@ -14,6 +14,7 @@ public:
     void setBoxBackColor(int, Colour) override {}
     void setStatusCaption(std::string_view) override {}
     void setTimeCaption(std::string_view) override {}
+    void setPlayerCaption(int, std::string_view) override {}
     void setTimerEnabled(bool) override {}
     void msgBox(std::string_view, int, std::string_view) override {}
     void showAbout() override {}

@@ -43,6 +43,12 @@ void RecordingDisplay::setTimeCaption(std::string_view text) {
     out_ << '\n';
 }
 
+void RecordingDisplay::setPlayerCaption(int index, std::string_view text) {
+    out_ << "caption playerlbl " << index << ' ';
+    quoted(out_, text);
+    out_ << '\n';
+}
+
 void RecordingDisplay::setTimerEnabled(bool enabled) {
     timerEnabled_ = enabled;
     out_ << (enabled ? "timer on\n" : "timer off\n");

@@ -19,6 +19,7 @@ public:
     void setBoxBackColor(int pit, Colour colour) override;
     void setStatusCaption(std::string_view text) override;
     void setTimeCaption(std::string_view text) override;
+    void setPlayerCaption(int index, std::string_view text) override;
     void setTimerEnabled(bool enabled) override;
     void msgBox(std::string_view prompt, int style, std::string_view title) override;
     void showAbout() override;

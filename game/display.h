@@ -14,12 +14,13 @@ class Display {
 public:
     virtual ~Display() = default;
 
-    virtual void setPitCaption(int pit, std::string_view text) = 0; // angka(pit).Caption
-    virtual void setPitForeColor(int pit, Colour colour) = 0;       // angka(pit).ForeColor
-    virtual void setBoxBackColor(int pit, Colour colour) = 0;       // box(pit).BackColor
-    virtual void setStatusCaption(std::string_view text) = 0;       // statuslbl.Caption
-    virtual void setTimeCaption(std::string_view text) = 0;         // timelbl.Caption
-    virtual void setTimerEnabled(bool enabled) = 0;                 // Timer1.Enabled
+    virtual void setPitCaption(int pit, std::string_view text) = 0;      // angka(pit).Caption
+    virtual void setPitForeColor(int pit, Colour colour) = 0;            // angka(pit).ForeColor
+    virtual void setBoxBackColor(int pit, Colour colour) = 0;            // box(pit).BackColor
+    virtual void setStatusCaption(std::string_view text) = 0;            // statuslbl.Caption
+    virtual void setTimeCaption(std::string_view text) = 0;              // timelbl.Caption
+    virtual void setPlayerCaption(int index, std::string_view text) = 0; // playerlbl(index).Caption
+    virtual void setTimerEnabled(bool enabled) = 0;                      // Timer1.Enabled
     // A modal message box; returns when it is dismissed.
     virtual void msgBox(std::string_view prompt, int style, std::string_view title) = 0;
     // Load frmAbout if needed and show it modeless, without an owner.

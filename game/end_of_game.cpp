@@ -24,6 +24,7 @@ void Form1Procedures::FinishGame() {
 void Form1Procedures::stop1_Click() {
     state_.boardLocked = true;
     display_.setTimerEnabled(false);
+    history_.clear();
 }
 
 } // namespace kalvora

@@ -12,6 +12,10 @@ void Form1Procedures::angka_MouseMove(int index) {
     // The store of the player who is not to move never takes the highlight.
     if (index == opponentStore(state_.turn))
         return;
+    moveHighlight(index);
+}
+
+void Form1Procedures::moveHighlight(int index) {
     display_.setBoxBackColor(state_.hoverIndex, kNormalBack);
     display_.setPitForeColor(state_.hoverIndex, kNormalFore);
     display_.setBoxBackColor(index, kHighlightBack);

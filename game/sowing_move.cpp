@@ -29,13 +29,12 @@ Sowing Form1Procedures::sowPit(int index) {
 void Form1Procedures::angka_Click(int index) {
     if (!acceptsClick(index))
         return;
+    // The computer's moves are taken back with the person's move they answer.
+    if (state_.turn != Computer)
+        history_.recordBeforeMove(state_);
     const Sowing sowing = sowPit(index);
-
-    // All sixteen counts are shown after the sowing, changed or not.
-    for (int p = kFirstPit; p <= kPitCount; ++p)
-        display_.setPitCaption(p, numberText(state_.pits(p)));
-    state_.storeTotals(1) = state_.pits(kPlayerOneStore);
-    state_.storeTotals(2) = state_.pits(kPlayerTwoStore);
+    lastSowing_ = sowing;
+    showCounts();
 
     // Ending in the mover's own store gives another turn.
     if (!sowing.anotherTurn) {
@@ -46,6 +45,14 @@ void Form1Procedures::angka_Click(int index) {
     // Only the row of the player now to move is looked at.
     if (sowing.gameOver)
         FinishGame();
+}
+
+// All sixteen counts are shown after the sowing, changed or not.
+void Form1Procedures::showCounts() {
+    for (int p = kFirstPit; p <= kPitCount; ++p)
+        display_.setPitCaption(p, numberText(state_.pits(p)));
+    state_.storeTotals(1) = state_.pits(kPlayerOneStore);
+    state_.storeTotals(2) = state_.pits(kPlayerTwoStore);
 }
 
 } // namespace kalvora

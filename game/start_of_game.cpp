@@ -29,6 +29,7 @@ void Form1Procedures::StartGame() {
     state_.clockSeconds = 0;
     state_.boardLocked = false;
     display_.setTimerEnabled(true);
+    history_.clear();
 }
 
 void Form1Procedures::showTurn() {

@@ -100,6 +100,10 @@ constexpr const char* kResultPrefix = "The Result is...";
 constexpr const char* kWelcome = "Welcome to Kalvoro 1.0";
 constexpr const char* kInitialClock = "00:00:00";
 constexpr const char* kInitialCount = "00";
+// playerlbl(1) and playerlbl(2) on the middle panel; against the computer
+// playerlbl(2) shows playerNames(Computer) instead.
+constexpr const char* kPlayerLabelOne = "Player1";
+constexpr const char* kPlayerLabelTwo = "Player2";
 constexpr const char* kSettingsPrompt = "Sorry, masih dalam proyek !!";
 constexpr const char* kSettingsTitle = "Sorry...";
 } // namespace text

@@ -17,6 +17,7 @@ struct ScreenModel : Display {
     std::array<Colour, kPitCount + 1> back{};
     std::string status = text::kWelcome;
     std::string time = text::kInitialClock;
+    std::string playerlbl2 = text::kPlayerLabelTwo;
     bool timerOn = false;
     int messageBoxes = 0;
     int aboutShown = 0;
@@ -36,6 +37,10 @@ struct ScreenModel : Display {
     void setBoxBackColor(int pit, Colour c) override { back.at(index(pit)) = c; }
     void setStatusCaption(std::string_view t) override { status = t; }
     void setTimeCaption(std::string_view t) override { time = t; }
+    void setPlayerCaption(int i, std::string_view t) override {
+        if (i == 2)
+            playerlbl2 = t;
+    }
     void setTimerEnabled(bool on) override { timerOn = on; }
     void msgBox(std::string_view, int, std::string_view) override { ++messageBoxes; }
     void showAbout() override { ++aboutShown; }

@@ -3,6 +3,7 @@
 // passing of the turn and the end test.
 
 #include "game_test_support.h"
+#include "spoken_news.h"
 
 #include <gtest/gtest.h>
 
@@ -174,6 +175,54 @@ TEST(SowingMove, PassesTheTurnByMode) {
         g.form().angka_Click(turn == 1 ? 2 : 10); // two seeds, ends in a small pit
         EXPECT_EQ(g.takeLog().back(), statusLine(status));
     }
+}
+
+// The computer takes player two's seat: its label, its turn, no click of a
+// person on its turn, and its moves sown as a click on its pit.
+TEST(ComputerSeat, PlaysPlayerTwosRowThroughTheClickProcedure) {
+    RecordedGame g;
+    g.form().chooseOpponent(Opponent::Computer);
+    EXPECT_EQ(g.takeLog(), std::vector<std::string>{"caption playerlbl 2 \"Computer\""});
+    g.form().new1_Click();
+    g.form().personClick(3);
+    EXPECT_EQ(g.takeLog().back(), statusLine("Computer Turn"));
+    ASSERT_TRUE(g.form().computerToMove());
+    EXPECT_FALSE(g.form().hintAvailable());
+    g.form().personClick(12);
+    g.form().computerShows(3); // not the computer's pit
+    EXPECT_TRUE(g.takeLog().empty());
+
+    g.form().computerShows(12);
+    EXPECT_EQ(g.takeLog(),
+              (std::vector<std::string>{"backcolor box 1 808080", "forecolor angka 1 FFFFFF",
+                                        "backcolor box 12 FFFFFF", "forecolor angka 12 000000"}));
+    g.form().computerSows(12);
+    RecordedGame twoPlayers;
+    twoPlayers.form().new1_Click();
+    twoPlayers.clicks({3});
+    twoPlayers.takeLog();
+    twoPlayers.clicks({12});
+    EXPECT_EQ(g.takeLog(), twoPlayers.takeLog());
+    EXPECT_EQ(g.state().turn, PlayerOne);
+
+    g.form().chooseOpponent(Opponent::TwoPlayers);
+    EXPECT_EQ(g.takeLog(), std::vector<std::string>{"caption playerlbl 2 \"Player2\""});
+}
+
+// The hint lights a pit the player to move may sow, and nothing else.
+TEST(ComputerSeat, HintOnlyLightsAPitOfThePlayerToMove) {
+    RecordedGame g;
+    EXPECT_FALSE(g.form().showHint(3)); // no game yet
+    g.form().new1_Click();
+    g.takeLog();
+    EXPECT_FALSE(g.form().showHint(12) || g.form().showHint(8));
+    EXPECT_TRUE(g.form().showHint(3));
+    EXPECT_EQ(g.takeLog().size(), 4u);
+    EXPECT_EQ(g.pits(), kOpening);
+    Sowing captured;
+    captured.captured = true;
+    EXPECT_EQ(computerMoveText(12, 1, captured),
+              "Computer sows pit 4 of its row, 1 seed, and captures.");
 }
 
 TEST(SowingMove, EndsTheGameWhenThePlayerToMoveHasAnEmptyRow) {

@@ -126,6 +126,68 @@ TEST(FinishGame, ComparesOnlyTheStores) {
     }
 }
 
+// Take back returns to the position before a person's move: an extra turn is
+// a move of its own, the computer's replies go with the move they answer.
+TEST(TakeBack, ReturnsToTheMoveBeforeAndNoFurther) {
+    struct Row {
+        const char* rule;
+        int mode;
+        std::vector<int> clicks;
+        int takeBacks;
+        Pits pits;
+        Player turn;
+    };
+    const Row rows[] = {
+        {"a passed turn", 1, {3}, 1, kOpening, PlayerOne},
+        {"player two's move alone", 1, {3, 12}, 1, kPlayedGames[1].pits, PlayerTwo},
+        {"an extra turn", 1, {1, 3}, 1, kPlayedGames[0].pits, PlayerOne},
+        {"to the start and no further", 1, {1, 2, 9, 1}, 9, kOpening, PlayerOne},
+        {"with the computer's reply", 2, {3, 12}, 1, kOpening, PlayerOne},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.rule);
+        RecordedGame g;
+        g.form().chooseOpponent(opponentOf(static_cast<std::int16_t>(row.mode)));
+        g.form().new1_Click();
+        g.clicks(row.clicks);
+        g.state().clockSeconds = 42;
+        g.takeLog();
+        for (int i = 0; i < row.takeBacks; ++i)
+            g.form().takeBack_Click();
+        EXPECT_EQ(g.pits(), row.pits);
+        EXPECT_EQ(g.state().turn, row.turn);
+        EXPECT_EQ(g.state().storeTotals(1), row.pits[7]);
+        EXPECT_EQ(g.state().clockSeconds, 42);
+        EXPECT_EQ(g.form().canTakeBack(), row.pits != kOpening);
+    }
+}
+
+// Shown as after a move; an ended game opens again with its clock going.
+TEST(TakeBack, ReopensAnEndedGame) {
+    RecordedGame g;
+    g.form().new1_Click();
+    g.setup(1, {0, 0, 0, 0, 0, 0, 1, 49, 1, 0, 0, 0, 0, 0, 0, 47});
+    g.form().angka_Click(7);
+    ASSERT_TRUE(g.state().boardLocked);
+    g.takeLog();
+    g.form().takeBack_Click();
+    std::vector<std::string> expected = captionLines(board("0 0 0 0 0 0 1|49|1 0 0 0 0 0 0|47"));
+    expected.push_back(statusLine("Player one Turn"));
+    expected.push_back("timer on");
+    EXPECT_EQ(g.takeLog(), expected);
+    EXPECT_FALSE(g.state().boardLocked);
+}
+
+TEST(TakeBack, NothingAfterAStopOrANewStart) {
+    for (auto clear : {&Form1Procedures::stop1_Click, &Form1Procedures::new1_Click}) {
+        RecordedGame g;
+        g.form().new1_Click();
+        g.clicks({3});
+        (g.form().*clear)();
+        EXPECT_FALSE(g.form().canTakeBack());
+    }
+}
+
 TEST(FinishGame, LeavesTheFinalBoardAndClockOnView) {
     RecordedGame g;
     g.setup(1, {0, 0, 0, 0, 0, 0, 1, 50, 0, 0, 0, 0, 0, 0, 9, 38});

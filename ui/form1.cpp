@@ -3,9 +3,11 @@
 
 #include "auto_size_label.h"
 #include "board_arrows.h"
+#include "computer_seat.h"
 #include "control_colours.h"
 #include "control_layout.h"
 #include "form1_procedures.h"
+#include "game_menu.h"
 #include "game_state.h"
 #include "how_to_play.h"
 #include "picture.h"
@@ -14,8 +16,10 @@
 #include "pit_square.h"
 #include "screen_reader.h"
 #include "shape.h"
+#include "spoken_news.h"
 #include "window_font.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QImageReader>
@@ -87,11 +91,13 @@ Form1::Form1(QWidget* parent)
     controls.angka = angka_;
     controls.statuslbl = statuslbl_;
     controls.timelbl = timelbl_;
+    controls.playerlbl = playerlbl_;
     controls.Timer1 = Timer1_;
     controls.window = this;
     display_ = std::make_unique<SpokenDisplay>(controls, new Announcement(this));
     procedures_ = std::make_unique<Form1Procedures>(*state_, *display_);
     wireEvents();
+    wireMenu();
 
     centreOnScreen();
     new1_->setFocus();
@@ -99,7 +105,10 @@ Form1::Form1(QWidget* parent)
     forward(&Form1Procedures::Form_Load);
 }
 
-Form1::~Form1() = default;
+// The computer's thought ends before the game it thinks about.
+Form1::~Form1() {
+    seat_->stop();
+}
 
 // Created back to front: each control is drawn over those made before it, and
 // the Tab key visits the ones that take the focus in the same order.
@@ -117,10 +126,12 @@ void Form1::createControls() {
           "Shape3", layout::kShape3);
 
     const QColor buttonText = palette().color(QPalette::ButtonText);
-    createFreeLabel("playerlbl1", "Player1", layout::kPlayerLabelPoints, buttonText)
-        ->move(layout::kPlayerlbl1.toRect().topLeft());
-    createFreeLabel("playerlbl2", "Player2", layout::kPlayerLabelPoints, buttonText)
-        ->move(layout::kPlayerlbl2.toRect().topLeft());
+    playerlbl_[0] = createFreeLabel("playerlbl1", kalvora::text::kPlayerLabelOne,
+                                    layout::kPlayerLabelPoints, buttonText);
+    playerlbl_[0]->move(layout::kPlayerlbl1.toRect().topLeft());
+    playerlbl_[1] = createFreeLabel("playerlbl2", kalvora::text::kPlayerLabelTwo,
+                                    layout::kPlayerLabelPoints, buttonText);
+    playerlbl_[1]->move(layout::kPlayerlbl2.toRect().topLeft());
     statuslbl_ = createFreeLabel("statuslbl", kalvora::text::kWelcome, layout::kTimeAndStatusPoints,
                                  toQColor(kalvora::kBlue));
     statuslbl_->move(layout::kStatuslbl.toRect().topLeft());
@@ -215,7 +226,7 @@ void Form1::wireEvents() {
     connect(Timer1_, &QTimer::timeout, this, [this] { forward(&Form1Procedures::Timer1_Timer); });
     for (int pit = kalvora::kFirstPit; pit <= kalvora::kPitCount; ++pit) {
         const auto click = [this, pit] {
-            forward([pit](Form1Procedures& procedures) { procedures.angka_Click(pit); });
+            forward([pit](Form1Procedures& procedures) { procedures.personClick(pit); });
         };
         const auto moveOver = [this, pit] {
             forward([pit](Form1Procedures& procedures) { procedures.angka_MouseMove(pit); });
@@ -231,8 +242,97 @@ void Form1::wireEvents() {
             box_[slot(squareTowards(pit, arrow))]->setFocus(Qt::TabFocusReason);
         });
     }
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { HowToPlay::open(this); });
+}
+
+void Form1::wireMenu() {
+    seat_ = new ComputerSeat(
+        *procedures_, [this](const auto& procedure) { forward(procedure); }, this);
+    connect(seat_, &ComputerSeat::moved, this,
+            [this](const QString& spoken) { display_->leadNextNewsWith(spoken); });
+    connect(seat_, &ComputerSeat::hintShown, this, &Form1::showHint);
+
+    menu_ = new GameMenu(this);
+    menu_->showStrength(seat_->level());
+    connect(menu_->newTwoPlayers, &QAction::triggered, this,
+            [this] { newGame(kalvora::Opponent::TwoPlayers); });
+    connect(menu_->newAgainstComputer, &QAction::triggered, this,
+            [this] { newGame(kalvora::Opponent::Computer); });
+    connect(menu_, &GameMenu::strengthChosen, this, [this](kalvora::computer::Level level) {
+        seat_->setLevel(level);
+        emit playChoiceChanged(playChoice());
+    });
+    connect(menu_->hint, &QAction::triggered, this, [this] {
+        hintByKeyboard_ = !menu_->openedByMouse();
+        seat_->askHint();
+    });
+    connect(menu_->takeBack, &QAction::triggered, this, [this] {
+        seat_->stop();
+        display_->leadNextNewsWith(QStringLiteral("Move taken back."));
+        forward(&Form1Procedures::takeBack_Click);
+    });
+    connect(menu_->howToPlay, &QAction::triggered, this, [this] { HowToPlay::open(this); });
+    // Only some of Qt's platforms open a context menu for the Menu key, and
+    // none for Shift+F10.
+    auto* menuKey = new QShortcut(this);
+    menuKey->setKeys({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint());
+        contextMenuEvent(&fromKeyboard);
+    });
+    updateMenu();
+}
+
+void Form1::setPlayChoice(const PlayChoice& choice) {
+    forward([&choice](Form1Procedures& procedures) { procedures.chooseOpponent(choice.opponent); });
+    seat_->setLevel(choice.level);
+    menu_->showStrength(choice.level);
+}
+
+PlayChoice Form1::playChoice() const {
+    return {procedures_->opponent(), seat_->level()};
+}
+
+void Form1::newGame(kalvora::Opponent opponent) {
+    seat_->stop();
+    const bool changed = opponent != procedures_->opponent();
+    forward([opponent](Form1Procedures& procedures) {
+        procedures.chooseOpponent(opponent);
+        procedures.new1_Click();
+    });
+    if (changed)
+        emit playChoiceChanged(playChoice());
+}
+
+// The hint is heard wherever the focus is; a keyboard player also gets the
+// focus on the pit, so that Space sows it.
+void Form1::showHint(int pit) {
+    display_->say(QString::fromStdString(kalvora::hintText(pit)));
+    if (hintByKeyboard_)
+        box_[slot(pit)]->setFocus(Qt::TabFocusReason);
+}
+
+void Form1::updateMenu() {
+    menu_->hint->setEnabled(procedures_->hintAvailable());
+    menu_->takeBack->setEnabled(procedures_->canTakeBack());
+}
+
+// A right click anywhere, the Menu key or Shift+F10.
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    if (menu_->isVisible()) // the platform's menu event after our own Menu key
+        return;
+    const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
+    QPoint at = event->globalPos();
+    if (!byMouse) {
+        const QWidget* focus = focusWidget() ? focusWidget() : this;
+        at = focus->mapToGlobal(focus->rect().center());
+    }
+    updateMenu();
+    menu_->open(at, byMouse);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    seat_->stop();
+    QWidget::closeEvent(event);
 }
 
 // No exception may cross Qt's event loop: a run-time error in an event
@@ -241,6 +341,11 @@ void Form1::forward(const std::function<void(Form1Procedures&)>& procedure) {
     try {
         procedure(*procedures_);
         display_->finishEvent();
+        // Whatever the event was, the computer moves next if it is its turn.
+        if (seat_) {
+            seat_->playIfDue();
+            updateMenu();
+        }
     } catch (const std::exception& error) {
         endWithRunTimeError(error.what());
     }

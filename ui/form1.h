@@ -4,6 +4,7 @@
 // event with its pit index to the game's event procedures, and lets QtDisplay
 // apply what they show. It owns the game state and holds no rule.
 
+#include "play_choice.h"
 #include "vocabulary.h"
 
 #include <QWidget>
@@ -13,6 +14,8 @@
 #include <memory>
 
 class AutoSizeLabel;
+class ComputerSeat;
+class GameMenu;
 class Picture;
 class PictureButton;
 class PitLabel;
@@ -36,9 +39,22 @@ public:
     // For tests that need a position no game reaches by ordinary play.
     kalvora::GameState& gameState() { return *state_; }
 
+    // The opponent and strength for the next start, as remembered or given on
+    // the command line; no game starts.
+    void setPlayChoice(const PlayChoice& choice);
+    PlayChoice playChoice() const;
+    // A new game against `opponent`, as the menu starts one.
+    void newGame(kalvora::Opponent opponent);
+
+signals:
+    // The person chose another opponent or strength in the menu.
+    void playChoiceChanged(const PlayChoice& choice);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
@@ -48,6 +64,9 @@ private:
     AutoSizeLabel* createFreeLabel(const char* name, const char* text, double points,
                                    const QColor& colour);
     void wireEvents();
+    void wireMenu();
+    void showHint(int pit);
+    void updateMenu();
     void forward(const std::function<void(kalvora::Form1Procedures&)>& procedure);
     void endWithRunTimeError(const char* what);
     void centreOnScreen();
@@ -60,9 +79,13 @@ private:
     PictureButton* about1_ = nullptr;
     AutoSizeLabel* statuslbl_ = nullptr;
     AutoSizeLabel* timelbl_ = nullptr;
+    std::array<AutoSizeLabel*, 2> playerlbl_{};
     QTimer* Timer1_ = nullptr;
     bool iconRequested_ = false;
     bool frameCentred_ = false;
+    GameMenu* menu_ = nullptr;
+    ComputerSeat* seat_ = nullptr;
+    bool hintByKeyboard_ = false;
 
     std::unique_ptr<Picture> background_;
     std::unique_ptr<kalvora::GameState> state_;

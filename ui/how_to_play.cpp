@@ -17,6 +17,12 @@ const char* const kRules =
     "it captures the pit opposite, and it never ends in your opponent's store. "
     "When the player to move has no seeds left in the row, the fuller store "
     "wins.\n\n"
+    "Playing alone: a right click anywhere on the board, the Menu key or "
+    "Shift+F10 opens the game menu. There you start a new game against the "
+    "computer (Ctrl+Shift+N) or for two players (Ctrl+N), choose the "
+    "computer's strength, ask for a hint (H) and take back a move (Ctrl+Z). "
+    "The computer plays the top row; Play Game starts a game against the "
+    "opponent chosen last.\n\n"
     "Keys: Tab moves between the buttons and the pits, the arrow keys move "
     "across the board, and Space or Return sows the pit with the focus or "
     "presses the button. F1 opens this window; Escape closes it.";

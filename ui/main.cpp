@@ -3,10 +3,12 @@
 // window closes; the about window counts as one (see FrmAbout).
 
 #include "application_facts.h"
+#include "command_line.h"
 #include "form1.h"
 #include "wayland_size_guard.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,9 +23,27 @@ int main(int argc, char* argv[]) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     setApplicationFacts();
+    // Qt has taken its own options (-platform, -display, ...) out by now.
+    const CommandLine commandLine = readCommandLine(QCoreApplication::arguments());
+    if (commandLine.exitStatus) {
+        QTextStream(*commandLine.exitStatus == 0 ? stdout : stderr) << commandLine.output;
+        return *commandLine.exitStatus;
+    }
     WaylandSizeGuard::installIfWayland();
 
     Form1 form;
+    PlayChoice choice = rememberedChoice();
+    if (commandLine.level)
+        choice.level = *commandLine.level;
+    if (commandLine.opponent)
+        choice.opponent = *commandLine.opponent;
+    form.setPlayChoice(choice);
+    QObject::connect(&form, &Form1::playChoiceChanged, &rememberChoice);
+    // An opponent chosen on the command line is a choice like one in the menu.
+    if (commandLine.opponent) {
+        rememberChoice(choice);
+        form.newGame(choice.opponent);
+    }
     form.show();
     const int status = QApplication::exec();
     // Qt 6.4's Wayland plugin can hang for ever while it closes its

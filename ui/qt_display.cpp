@@ -50,6 +50,12 @@ void QtDisplay::setTimeCaption(std::string_view text) {
     controls_.timelbl->setCaption(toQString(text));
 }
 
+void QtDisplay::setPlayerCaption(int index, std::string_view text) {
+    if (index < 1 || index > 2)
+        throw kalvora::subscriptError();
+    controls_.playerlbl[static_cast<std::size_t>(index - 1)]->setCaption(toQString(text));
+}
+
 void QtDisplay::setTimerEnabled(bool enabled) {
     if (enabled)
         controls_.Timer1->start();

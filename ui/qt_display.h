@@ -20,6 +20,7 @@ public:
         std::array<PitLabel*, kalvora::kPitCount> angka{}; // angka(1..16) at [pit - 1]
         AutoSizeLabel* statuslbl = nullptr;
         AutoSizeLabel* timelbl = nullptr;
+        std::array<AutoSizeLabel*, 2> playerlbl{}; // playerlbl(1..2) at [index - 1]
         QTimer* Timer1 = nullptr;
         QWidget* window = nullptr; // owner of the message boxes
     };
@@ -31,6 +32,7 @@ public:
     void setBoxBackColor(int pit, kalvora::Colour colour) override;
     void setStatusCaption(std::string_view text) override;
     void setTimeCaption(std::string_view text) override;
+    void setPlayerCaption(int index, std::string_view text) override;
     void setTimerEnabled(bool enabled) override;
     void msgBox(std::string_view prompt, int style, std::string_view title) override;
     void showAbout() override;

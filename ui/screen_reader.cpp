@@ -70,8 +70,20 @@ void SpokenDisplay::setStatusCaption(std::string_view text) {
 }
 
 void SpokenDisplay::finishEvent() {
-    if (!news_)
+    if (!news_) {
+        leadIn_.clear();
         return;
+    }
     news_ = false;
-    announcement_->announce(statuslbl_->text());
+    const QString status = statuslbl_->text();
+    say(leadIn_.isEmpty() ? status : leadIn_ + QLatin1Char(' ') + status);
+    leadIn_.clear();
+}
+
+void SpokenDisplay::leadNextNewsWith(const QString& text) {
+    leadIn_ = text;
+}
+
+void SpokenDisplay::say(const QString& text) {
+    announcement_->announce(text);
 }

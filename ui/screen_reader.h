@@ -38,10 +38,15 @@ public:
     void setPitCaption(int pit, std::string_view text) override;
     void setStatusCaption(std::string_view text) override;
     void finishEvent();
+    // Spoken before the status line at the end of this event.
+    void leadNextNewsWith(const QString& text);
+    // Spoken at once, as the status line is.
+    void say(const QString& text);
 
 private:
     std::array<PitSquare*, kalvora::kPitCount> box_;
     AutoSizeLabel* statuslbl_;
     Announcement* announcement_;
     bool news_ = false;
+    QString leadIn_;
 };

@@ -4,7 +4,10 @@
 game with keys alone: Space on new1, Tab to the board, arrows, Space on a pit.
 After every move the window shows what the replay driver shows (counts,
 status, the highlight on the focused square), and a notification has said
-the status. Every wait is bounded; exits 77 where pyatspi or Xlib is missing.
+the status. Then a whole game against the computer, started with its key:
+each of its moves is heard, replayed as a highlight and a click on its pit,
+and the focus stays where the person left it. Every wait is bounded; exits
+77 where pyatspi or Xlib is missing.
 
     private-desktop --a11y -- atspi_reader.py kalvora kalvora-replay kalvora-layout"""
 
@@ -146,9 +149,41 @@ def main():
 
     check(status.startswith("The "), "the game ended on %r" % status)
     check_squares(reader)
+    two_players = (moves, status)
+
+    # Against the computer: the replay plays its moves as the window shows them.
+    opening = "7 " * 7 + "0 "
+    key("ctrl+shift+n", "new", "setup 1 2 " + opening * 2)
+    moves = 0
+    while True:
+        monkey.checkpoint()
+        counts, status = reader.texts()
+        if not status.endswith(" Turn"):
+            break
+        check(status == "Player one Turn", "the person waits on %r" % status)
+        pit = [p for p in range(1, 8) if counts[p] != "0"][-1]
+        while focused != pit:
+            step_towards(pit)
+        before = len(heard)
+        key("space", "click %d" % pit)
+        moves += 1
+
+        def answered():
+            now = reader.texts()[1]
+            return len(heard) > before and now != "Computer Turn" and heard[-1].endswith(now)
+        wait_for("the computer's answer", answered)
+        for news in heard[before:]:
+            if news.startswith("Computer sows pit "):
+                its = 8 + int(news.split()[3])
+                monkey.script.extend(["move %d" % its, "click %d" % its])
+        check(reader.pit_labels[focused].parent.getState().contains(pyatspi.STATE_FOCUSED),
+              "the computer's move took the focus from pit %d" % focused)
+
+    check(status.startswith("The "), "the game against the computer ended on %r" % status)
     check(program.poll() is None, "the game ended: " + session.log_text("game.log"))
     print("PASS: %d moves played with keys, each read over AT-SPI as the replay shows it; "
-          "ended on %r" % (moves, status))
+          "ended on %r. Against the computer, %d moves of the person's; ended on %r"
+          % (two_players + (moves, status)))
 
 
 if __name__ == "__main__":

@@ -5,18 +5,14 @@
 
 #include "form1_test_support.h"
 
+#include "screen_reader.h"
+
 #include <QDialog>
+#include <QMenu>
 
 using namespace kalvora::testing;
 
 namespace {
-
-// Shown and active, with the focus where the window keeps it.
-void activate(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), &window);
-}
 
 // Every colour and text the game shows.
 QStringList looks(Form1& form) {
@@ -107,6 +103,34 @@ private slots:
         QTest::keyClick(box(form, 1), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
         QVERIFY(box(form, 1)->grab().toImage() != unfocused);
+    }
+
+    // H lights strong's pit and brings the focus there, for Space to sow it;
+    // the reader hears which pit. Nothing moves.
+    void hint() {
+        Form1 form;
+        activate(form);
+        play(form, {"new1"});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_H);
+        QTRY_VERIFY(qobject_cast<PitSquare*>(QApplication::focusWidget()));
+        const int pit = QApplication::focusWidget()->objectName().mid(3).toInt();
+        QVERIFY(pit >= 1 && pit <= 7);
+        QCOMPARE(box(form, pit)->backColor(), QColor(Qt::white));
+        QCOMPARE(form.findChild<Announcement*>()->accessibleName(),
+                 QStringLiteral("Hint: Player one, pit %1").arg(pit));
+        QCOMPARE(::captions(form).join(' '), QStringLiteral("7 7 7 7 7 7 7 0 7 7 7 7 7 7 7 0"));
+    }
+
+    // The menu opens from the keyboard too, where the focus is.
+    void menuKeys() {
+        Form1 form;
+        activate(form);
+        for (const QKeyCombination key :
+             {QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)})
+            QCOMPARE(popupOpenedBy([&] {
+                         QTest::keyClick(form.windowHandle(), key.key(), key.keyboardModifiers());
+                     }),
+                     form.findChild<QMenu*>(QStringLiteral("gameMenu")));
     }
 
     // One window at a time, closed by Escape or Return; the game goes on

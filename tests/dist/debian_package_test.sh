@@ -40,7 +40,8 @@ root=$work/root
 dpkg -x "$work"/kalvora_*.deb "$root"
 in_path() { [ -x "$root/usr/games/$1" ] || [ -x "$root/usr/bin/$1" ]; }
 desktop=$(ls "$root"/usr/share/applications/*.desktop)
-program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+# The entry and its actions all start the installed program.
+program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop" | sort -u)
 in_path "$program" || fail "Exec=$program is not installed"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 ls "$root"/usr/share/icons/hicolor/*/apps/"$icon".png >/dev/null || fail "no icon $icon"

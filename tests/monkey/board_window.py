@@ -199,13 +199,14 @@ class WindowReader:
 def read_colours(session, layout, origin, screen):
     """Fills screen.back and screen.fore from the pixels of each pit: the
     square's colour where no digit reaches, and the text colour as the pixel
-    of the label furthest from that background."""
+    of the label furthest from that background, inside the dotted frame of a
+    focus the keyboard brought, which lies one pixel inside the edge."""
     ox, oy = origin
     pixels = session.pixels(ox, oy, layout.window.w, layout.window.h)
     for pit in PITS:
         samples = {pixels[y][x] for x, y in layout.background_sample(pit)}
         screen.back[pit] = samples.pop() if len(samples) == 1 else None
-        hit = layout.label_hit(pit)
+        hit = layout.label_hit(pit).shrunk(2)
         back = screen.back[pit] or GREY
         furthest, distance = back, -1
         for y in range(hit.y, hit.y + hit.h):

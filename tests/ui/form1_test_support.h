@@ -133,4 +133,23 @@ inline void whenModalBoxOpens(const std::function<void(QMessageBox*)>& inspect) 
     });
 }
 
+// Shown and active, with the focus where the window keeps it.
+inline void activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+}
+
+// The popup that `open` brings up, closed again once it is up; null if none.
+inline QWidget* popupOpenedBy(const std::function<void()>& open) {
+    QWidget* popup = nullptr;
+    QTimer::singleShot(50, [&popup] {
+        popup = QApplication::activePopupWidget();
+        if (popup)
+            popup->close();
+    });
+    open();
+    return QTest::qWaitFor([&popup] { return popup != nullptr; }, 2000) ? popup : nullptr;
+}
+
 } // namespace kalvora::testing
