@@ -133,8 +133,8 @@ private slots:
                      form.findChild<QMenu*>(QStringLiteral("gameMenu")));
     }
 
-    // One window at a time, closed by Escape or Return; the game goes on
-    // behind it untouched.
+    // One window at a time, with the board's picture, closed by Escape or
+    // Return; the game goes on behind it untouched.
     void howToPlay() {
         Form1 form;
         activate(form);
@@ -149,6 +149,7 @@ private slots:
             auto* help = form.findChild<QDialog*>();
             QTRY_COMPARE(QApplication::activeWindow(), help);
             QCOMPARE(help->windowTitle(), QStringLiteral("How to play Kalvora"));
+            QVERIFY(!help->findChild<QLabel*>()->pixmap().isNull()); // the board
             QTest::keyClick(help, close);
             QVERIFY(!help->isVisible());
         }
