@@ -7,14 +7,14 @@
 
 namespace {
 
-bool isReturnOrEnter(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-// The same key event as if Space had been pressed or released.
-QKeyEvent asSpace(const QKeyEvent* event) {
-    return QKeyEvent(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
-                     event->isAutoRepeat());
+// Hands `event` to `handle`, with Return and keypad Enter turned into Space.
+template <typename Handle> void withReturnAsSpace(QKeyEvent* event, Handle handle) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return handle(event);
+    QKeyEvent space(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
+                    event->isAutoRepeat());
+    handle(&space);
+    event->setAccepted(space.isAccepted());
 }
 
 } // namespace
@@ -25,19 +25,11 @@ PictureButton::PictureButton(const QString& picture, const QString& downPicture,
 }
 
 void PictureButton::keyPressEvent(QKeyEvent* event) {
-    if (!isReturnOrEnter(event))
-        return QAbstractButton::keyPressEvent(event);
-    QKeyEvent space = asSpace(event);
-    QAbstractButton::keyPressEvent(&space);
-    event->setAccepted(space.isAccepted());
+    withReturnAsSpace(event, [this](QKeyEvent* key) { QAbstractButton::keyPressEvent(key); });
 }
 
 void PictureButton::keyReleaseEvent(QKeyEvent* event) {
-    if (!isReturnOrEnter(event))
-        return QAbstractButton::keyReleaseEvent(event);
-    QKeyEvent space = asSpace(event);
-    QAbstractButton::keyReleaseEvent(&space);
-    event->setAccepted(space.isAccepted());
+    withReturnAsSpace(event, [this](QKeyEvent* key) { QAbstractButton::keyReleaseEvent(key); });
 }
 
 // The classic push button: a raised bevel, sunk while pressed, with a black
