@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian source and binary packages from a clean copy of the source
 # tree, with the rules' tests run inside the build, lints them (pedantic tags
-# too), builds the binary package again elsewhere without the tests and checks
-# that it comes out byte for byte the same, unpacks the game into a scratch
+# too), builds the binary packages again without the tests and checks that
+# they come out byte for byte the same, unpacks the game into a scratch
 # root and checks that it is stripped and that every file its menu entry and
 # its metainfo name is there.
 #   debian_package_test.sh SOURCE_DIR
@@ -26,14 +26,17 @@ grep -q '^\[  PASSED  \]' "$work/build.log" || fail "the rules' tests did not ru
 lintian --pedantic -I --fail-on error,warning,info,pedantic "$work"/kalvora_*.changes ||
     fail "lintian --pedantic"
 
-# Another path and nocheck: neither may reach the package.
-mkdir "$work/again"
-copy_sources "$work/again/kalvora"
-(cd "$work/again/kalvora" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b -jauto) \
+# The same sources built again in the same place, this time without the
+# tests: the packages must come out byte for byte the same.
+mkdir "$work/first"
+mv "$work"/*.deb "$work/first/"
+rm -rf "$tree"
+copy_sources "$tree"
+(cd "$tree" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b -jauto) \
     >"$work/again.log" 2>&1 || { tail -n 40 "$work/again.log"; fail "dpkg-buildpackage nocheck"; }
 ! grep -q '^\[  PASSED  \]' "$work/again.log" || fail "nocheck ran the rules' tests"
-for deb in "$work"/*.deb; do
-    cmp "$deb" "$work/again/${deb##*/}" || fail "${deb##*/} differs from one build to the next"
+for deb in "$work"/first/*.deb; do
+    cmp "$deb" "$work/${deb##*/}" || fail "${deb##*/} differs from one build to the next"
 done
 
 root=$work/root
