@@ -89,6 +89,8 @@ const BitmapCase kBitmaps[] = {
     {"background@2x.bmp", 800, 600},
     {"about_picture.bmp", 200, 200},
     {"about_picture@2x.bmp", 400, 400},
+    {"board_diagram.bmp", 360, 176},
+    {"board_diagram@2x.bmp", 720, 352},
     {"new.bmp", 70, 30},
     {"new@2x.bmp", 140, 60},
     {"new_pressed.bmp", 70, 30},
@@ -164,8 +166,8 @@ double meanDifferenceAt1x(const Bitmap& one, const Bitmap& two, int x0, int x1) 
     return sum / n;
 }
 
-TEST(DoubleDensity, BackgroundAndAboutPictureMatchTheirSingleDensityFiles) {
-    for (const std::string stem : {"background", "about_picture"}) {
+TEST(DoubleDensity, BackgroundAboutPictureAndBoardMatchTheirSingleDensityFiles) {
+    for (const std::string stem : {"background", "about_picture", "board_diagram"}) {
         const Bitmap one(stem + ".bmp");
         const Bitmap two(stem + "@2x.bmp");
         ASSERT_TRUE(one.loaded() && two.loaded()) << stem;

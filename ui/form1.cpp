@@ -135,6 +135,8 @@ void Form1::createControls() {
     statuslbl_ = createFreeLabel("statuslbl", kalvora::text::kWelcome, layout::kTimeAndStatusPoints,
                                  toQColor(kalvora::kBlue));
     statuslbl_->move(layout::kStatuslbl.toRect().topLeft());
+    // The line a new player reads first; a mouse player learns the key here.
+    statuslbl_->setToolTip(QStringLiteral("Press F1 for how to play"));
     timelbl_ = createFreeLabel("timelbl", kalvora::text::kInitialClock,
                                layout::kTimeAndStatusPoints, toQColor(kalvora::kRed));
     timelbl_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// "How to play Kalvora": the rules and the keys in plain words, in a small
-// modeless window over the main one, closed by Escape, Return or its button.
+// "How to play Kalvora": a picture of the board, then the rules and the keys
+// in short headed sections, in a modeless window over the main one, closed
+// by Escape, Return or its button.
 // It is no part of the game: it shows nothing on the board.
 
 #include <QDialog>

@@ -3,9 +3,33 @@
 
 #include "bevel.h"
 
+#include <QKeyEvent>
+
+namespace {
+
+// Hands `event` to `handle`, with Return and keypad Enter turned into Space.
+template <typename Handle> void withReturnAsSpace(QKeyEvent* event, Handle handle) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return handle(event);
+    QKeyEvent space(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
+                    event->isAutoRepeat());
+    handle(&space);
+    event->setAccepted(space.isAccepted());
+}
+
+} // namespace
+
 PictureButton::PictureButton(const QString& picture, const QString& downPicture, QWidget* parent)
     : QAbstractButton(parent), picture_(picture), downPicture_(downPicture) {
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    withReturnAsSpace(event, [this](QKeyEvent* key) { QAbstractButton::keyPressEvent(key); });
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent* event) {
+    withReturnAsSpace(event, [this](QKeyEvent* key) { QAbstractButton::keyReleaseEvent(key); });
 }
 
 // The classic push button: a raised bevel, sunk while pressed, with a black

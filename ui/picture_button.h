@@ -2,6 +2,7 @@
 #pragma once
 // A command button in picture style: no caption, a picture centred on the
 // raised face, and the pressed picture while the mouse button is held on it.
+// Return and keypad Enter press it as Space does, as on most desktops.
 
 #include "picture.h"
 
@@ -15,6 +16,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     Picture picture_;

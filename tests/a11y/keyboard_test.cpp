@@ -54,6 +54,9 @@ private slots:
         QTest::newRow("Return, keypad Enter and Space sow the pit with the focus")
             << toPit1 + QStringList{"Return", "Right", "Num+Enter", "Up", "Space"}
             << QStringList{"new1", "move1", "angka1", "move2", "angka2", "move14", "angka14"};
+        QTest::newRow("Return and keypad Enter press the focused button, as Space does")
+            << QStringList{"Return", "Tab", "Num+Enter", "Tab", "Tab", "Return"}
+            << QStringList{"new1", "stop1", "move1", "angka1"};
         QTest::newRow("an arrow from a square the mouse focused")
             << QStringList{"Space", "angka3", "Right"} << QStringList{"new1", "angka3", "move4"};
     }
@@ -130,8 +133,8 @@ private slots:
                      form.findChild<QMenu*>(QStringLiteral("gameMenu")));
     }
 
-    // One window at a time, closed by Escape or Return; the game goes on
-    // behind it untouched.
+    // One window at a time, with the board's picture, closed by Escape or
+    // Return; the game goes on behind it untouched.
     void howToPlay() {
         Form1 form;
         activate(form);
@@ -146,6 +149,7 @@ private slots:
             auto* help = form.findChild<QDialog*>();
             QTRY_COMPARE(QApplication::activeWindow(), help);
             QCOMPARE(help->windowTitle(), QStringLiteral("How to play Kalvora"));
+            QVERIFY(!help->findChild<QLabel*>()->pixmap().isNull()); // the board
             QTest::keyClick(help, close);
             QVERIFY(!help->isVisible());
         }

@@ -1,8 +1,11 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian source and binary packages from a clean copy of the source
-# tree, lints them, unpacks the game into a scratch root and checks that it is
-# stripped and that every file its menu entry and its metainfo name is there.
+# tree, with the rules' tests run inside the build, lints them (pedantic tags
+# too), builds the binary packages again without the tests and checks that
+# they come out byte for byte the same, unpacks the game into a scratch
+# root and checks that it is stripped and that every file its menu entry and
+# its metainfo name is there.
 #   debian_package_test.sh SOURCE_DIR
 set -eu
 source_dir=$1
@@ -15,10 +18,26 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 # The sources without what .gitignore names: no build folder goes along.
 tree=$work/kalvora
-rsync -a --exclude=/.git --filter=':- .gitignore' "$source_dir/" "$tree/"
+copy_sources() { rsync -a --exclude=/.git --filter=':- .gitignore' "$source_dir/" "$1/"; }
+copy_sources "$tree"
 (cd "$tree" && dpkg-buildpackage -us -uc -jauto) >"$work/build.log" 2>&1 ||
     { tail -n 40 "$work/build.log"; fail "dpkg-buildpackage"; }
-lintian --fail-on error,warning "$work"/kalvora_*.changes || fail "lintian"
+grep -q '^\[  PASSED  \]' "$work/build.log" || fail "the rules' tests did not run in the build"
+lintian --pedantic -I --fail-on error,warning,info,pedantic "$work"/kalvora_*.changes ||
+    fail "lintian --pedantic"
+
+# The same sources built again in the same place, this time without the
+# tests: the packages must come out byte for byte the same.
+mkdir "$work/first"
+mv "$work"/*.deb "$work/first/"
+rm -rf "$tree"
+copy_sources "$tree"
+(cd "$tree" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b -jauto) \
+    >"$work/again.log" 2>&1 || { tail -n 40 "$work/again.log"; fail "dpkg-buildpackage nocheck"; }
+! grep -q '^\[  PASSED  \]' "$work/again.log" || fail "nocheck ran the rules' tests"
+for deb in "$work"/first/*.deb; do
+    cmp "$deb" "$work/${deb##*/}" || fail "${deb##*/} differs from one build to the next"
+done
 
 root=$work/root
 dpkg -x "$work"/kalvora_*.deb "$root"

@@ -13,6 +13,6 @@ logged=$(dpkg-parsechangelog -l "$changelog" -S Version)
 logged=$(date -u -d "@$(dpkg-parsechangelog -l "$changelog" -S Timestamp)" +%F)
 [ "$logged" = "$date" ] ||
     { echo "FAIL: $changelog is dated $logged, KALVORA_RELEASE_DATE is $date"; exit 1; }
-grep -q "<release version=\"$version\" date=\"$date\"/>" "$metainfo" ||
+grep -q "<release version=\"$version\" date=\"$date\">" "$metainfo" ||
     { echo "FAIL: $metainfo has no release $version of $date"; exit 1; }
 echo "PASS: version $version of $date"

@@ -64,6 +64,8 @@ int main(int argc, char** argv) {
     }
     saveBmp(dir, QStringLiteral("about_picture"), assetgen::drawAboutPicture(1),
             assetgen::drawAboutPicture(2));
+    saveBmp(dir, QStringLiteral("board_diagram"), assetgen::drawBoardDiagram(1),
+            assetgen::drawBoardDiagram(2));
 
     std::vector<assetgen::PalettedImage> icons;
     for (int size : {48, 32, 16})

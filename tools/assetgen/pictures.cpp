@@ -5,6 +5,7 @@
 #include "marble.h"
 #include "noise.h"
 #include "relief.h"
+#include "vocabulary.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -282,6 +283,91 @@ QImage drawAboutPicture(double scale) {
             p.drawEllipse(sc, 1.7, 1.7);
         }
     }
+    return img;
+}
+
+namespace {
+
+// The game's colours are &HBBGGRR numbers.
+QColor gameColour(kalvora::Colour bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+// An arrowhead of the loop, its tip at `tip`, pointing along `direction` (+1
+// right, -1 left).
+void drawArrowhead(QPainter& p, QPointF tip, double direction, const QColor& ink) {
+    QPainterPath head;
+    head.moveTo(tip);
+    head.lineTo(tip + QPointF(-7 * direction, -4.5));
+    head.lineTo(tip + QPointF(-7 * direction, 4.5));
+    head.closeSubpath();
+    p.fillPath(head, ink);
+}
+
+} // namespace
+
+QImage drawBoardDiagram(double scale) {
+    using namespace kalvora;
+    using namespace kalvora::layout;
+    // The window's pixel at the picture's top-left corner: the bands with a
+    // line of text above and below them.
+    const QPointF origin(20, 66);
+    QImage img(static_cast<int>(std::lround(360 * scale)),
+               static_cast<int>(std::lround(176 * scale)), QImage::Format_RGB32);
+    img.fill(QColor(0xf4, 0xf2, 0xec));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const auto place = [&](const Twips& control) {
+        const QRectF r = QRectF(control.toRect()).translated(-origin);
+        return QRectF(r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale);
+    };
+    const QColor ink(0x20, 0x20, 0x20);
+
+    for (const auto& [band, colour] :
+         {std::pair(kShape1, kLightBlue), std::pair(kShape2, kGreen)}) {
+        p.setPen(QPen(ink, scale));
+        p.setBrush(gameColour(colour));
+        p.drawRect(place(band).adjusted(0.5 * scale, 0.5 * scale, -0.5 * scale, -0.5 * scale));
+    }
+    // The squares in the window's grey, each with its number in its owner's
+    // row, counted the way the seeds go.
+    const QFont number = font(13 * scale, true);
+    const QFont small = font(11 * scale, true);
+    for (int pit = kFirstPit; pit <= kPitCount; ++pit) {
+        const QRectF square = place(kBoxes[pit - 1]);
+        p.setPen(QPen(QColor(0x50, 0x50, 0x50), scale));
+        p.setBrush(gameColour(kGrey));
+        p.drawRect(square.adjusted(0.5 * scale, 0.5 * scale, -0.5 * scale, -0.5 * scale));
+        const Player owner = pitOwner(pit);
+        if (isStore(pit))
+            drawCentredText(p, QStringLiteral("store"), small, square, gameColour(kWhite));
+        else
+            drawCentredText(p, QString::number(pit - firstOwnPit(owner) + 1), number, square,
+                            gameColour(kWhite));
+    }
+
+    // The owners' names outside their bands, on the side of their stores.
+    const QFont name = font(12 * scale, true);
+    const QRectF top = place(kShape1);
+    const QRectF bottom = place(kShape2);
+    const QString two = QString::fromLatin1(text::kPlayerNames[PlayerTwo - PlayerOne]);
+    const QString one = QString::fromLatin1(text::kPlayerNames[PlayerOne - PlayerOne]);
+    drawCentredText(p, two, name, QRectF(top.left(), 0, top.width() / 3, top.top()), ink);
+    drawCentredText(p, one, name,
+                    QRectF(bottom.right() - bottom.width() / 3, bottom.bottom(), bottom.width() / 3,
+                           img.height() - bottom.bottom()),
+                    ink);
+
+    // The direction of sowing: anticlockwise, right along the bottom row and
+    // left along the top, drawn as a loop in the middle of the board.
+    p.scale(scale, scale);
+    const QRectF loop = QRectF(kShape3.toRect()).translated(-origin).adjusted(14, 9, -14, -9);
+    p.setPen(QPen(ink, 2.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(loop, loop.height() / 2, loop.height() / 2);
+    drawArrowhead(p, QPointF(loop.center().x() + 6, loop.bottom()), +1, ink);
+    drawArrowhead(p, QPointF(loop.center().x() - 6, loop.top()), -1, ink);
     return img;
 }
 

@@ -32,4 +32,9 @@ QImage drawButton(const ButtonPicture& button, bool pressed, double scale);
 // About box picture, 200x200 at scale 1.
 QImage drawAboutPicture(double scale);
 
+// The board as How to play shows it, 360x176 at scale 1: both rows with each
+// player's pit numbers, the stores, the owners' names and the direction of
+// sowing, cut from the window's own layout.
+QImage drawBoardDiagram(double scale);
+
 } // namespace assetgen
