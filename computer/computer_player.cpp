@@ -8,10 +8,7 @@ namespace {
 // follow from the position and replay the same way every time.
 std::uint64_t nextRandom(std::uint64_t& state) {
     state += 0x9e3779b97f4a7c15ULL;
-    std::uint64_t z = state;
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
+    return mix(state);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include <cstring>
 
 namespace kalvora::computer {
-namespace {
 
 std::uint64_t mix(std::uint64_t x) {
     x ^= x >> 30;
@@ -13,8 +12,6 @@ std::uint64_t mix(std::uint64_t x) {
     x *= 0x94d049bb133111ebULL;
     return x ^ (x >> 31);
 }
-
-} // namespace
 
 std::uint64_t positionKey(const Board& board) {
     std::uint64_t words[4];

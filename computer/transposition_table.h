@@ -27,6 +27,9 @@ struct TableEntry {
     std::int8_t bestPit = 0;
 };
 
+// Scatters the bits of x over the whole word: the table's keys and the
+// levels' chance draw on it.
+std::uint64_t mix(std::uint64_t x);
 std::uint64_t positionKey(const Board& board);
 
 class TranspositionTable {
