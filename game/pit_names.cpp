@@ -6,11 +6,12 @@
 
 namespace kalvora {
 
-std::string pitName(int pit) {
+std::string pitName(int pit, Player secondSeat) {
     if (!isPitIndex(pit))
         throw subscriptError();
     const Player owner = pitOwner(pit);
-    const std::string player = text::kPlayerNames[owner - PlayerOne];
+    const std::string player =
+        text::kPlayerNames[(owner == PlayerOne ? PlayerOne : secondSeat) - PlayerOne];
     if (pit == ownStore(owner))
         return player + "'s store";
     return player + ", pit " + std::to_string(pit - firstOwnPit(owner) + 1);

@@ -2,6 +2,7 @@
 #include "screen_reader.h"
 
 #include "auto_size_label.h"
+#include "pit_label.h"
 #include "pit_names.h"
 #include "pit_square.h"
 
@@ -30,10 +31,11 @@ void installAccessibleRoles() {
     QAccessible::installFactory(accessibleRole);
 }
 
-QString spokenPitName(int pit, const QString& count) {
+QString spokenPitName(int pit, const QString& count, kalvora::Player secondSeat) {
     const char* seeds = count == QLatin1String("1") ? "seed" : "seeds";
     return QStringLiteral("%1, %2 %3")
-        .arg(QString::fromStdString(kalvora::pitName(pit)), count, QLatin1String(seeds));
+        .arg(QString::fromStdString(kalvora::pitName(pit, secondSeat)), count,
+             QLatin1String(seeds));
 }
 
 Announcement::Announcement(QWidget* parent) : QWidget(parent) {
@@ -50,14 +52,14 @@ void Announcement::announce(const QString& text) {
 }
 
 SpokenDisplay::SpokenDisplay(const Controls& controls, Announcement* announcement)
-    : QtDisplay(controls), box_(controls.box), statuslbl_(controls.statuslbl),
-      announcement_(announcement) {}
+    : QtDisplay(controls), box_(controls.box), angka_(controls.angka),
+      statuslbl_(controls.statuslbl), announcement_(announcement) {}
 
 void SpokenDisplay::setPitCaption(int pit, std::string_view text) {
     QtDisplay::setPitCaption(pit, text); // rejects a pit outside 1..16
     PitSquare* square = box_[static_cast<std::size_t>(pit - 1)];
     const QString count = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QString name = spokenPitName(pit, count);
+    const QString name = spokenPitName(pit, count, secondSeat_);
     // A move writes all sixteen counts; only a changed one is news.
     if (square->accessibleName() != name)
         square->setAccessibleName(name);
@@ -67,6 +69,19 @@ void SpokenDisplay::setPitCaption(int pit, std::string_view text) {
 void SpokenDisplay::setStatusCaption(std::string_view text) {
     QtDisplay::setStatusCaption(text);
     news_ = true;
+}
+
+void SpokenDisplay::setPlayerCaption(int index, std::string_view text) {
+    QtDisplay::setPlayerCaption(index, text);
+    if (index != 2)
+        return;
+    secondSeat_ = text == kalvora::text::kPlayerNames[kalvora::Computer - kalvora::PlayerOne]
+                      ? kalvora::Computer
+                      : kalvora::PlayerTwo;
+    for (int pit = kalvora::kPlayerOneStore + 1; pit <= kalvora::kPitCount; ++pit) {
+        const auto slot = static_cast<std::size_t>(pit - 1);
+        box_[slot]->setAccessibleName(spokenPitName(pit, angka_[slot]->text(), secondSeat_));
+    }
 }
 
 void SpokenDisplay::finishEvent() {

@@ -14,7 +14,8 @@
 void installAccessibleRoles();
 
 // "Player one, pit 3, 7 seeds": the pit's name and the count its label shows.
-QString spokenPitName(int pit, const QString& count);
+QString spokenPitName(int pit, const QString& count,
+                      kalvora::Player secondSeat = kalvora::PlayerTwo);
 
 // A notification that a screen reader speaks each time it appears, wherever
 // the focus is: over AT-SPI, Orca announces a notification that starts
@@ -37,6 +38,8 @@ public:
 
     void setPitCaption(int pit, std::string_view text) override;
     void setStatusCaption(std::string_view text) override;
+    // The second seat's label names who sits there, and so who owns its pits.
+    void setPlayerCaption(int index, std::string_view text) override;
     void finishEvent();
     // Spoken before the status line at the end of this event.
     void leadNextNewsWith(const QString& text);
@@ -45,6 +48,8 @@ public:
 
 private:
     std::array<PitSquare*, kalvora::kPitCount> box_;
+    std::array<PitLabel*, kalvora::kPitCount> angka_;
+    kalvora::Player secondSeat_ = kalvora::PlayerTwo;
     AutoSizeLabel* statuslbl_;
     Announcement* announcement_;
     bool news_ = false;

@@ -98,6 +98,9 @@ void AccessibilityTest::pits() {
     play(form, {QStringLiteral("new1")});
     QCOMPARE(count->text(QAccessible::Name), countAfterStart);
     QCOMPARE(square->text(QAccessible::Name), name + ", " + countAfterStart + " seeds");
+    // Against the computer, the top row and store are the computer's.
+    form.newGame(kalvora::Opponent::Computer);
+    QCOMPARE(square->text(QAccessible::Name).startsWith(QLatin1String("Computer")), pit > 8);
 }
 
 // A picture button has no caption: it reads as the words in its picture,
