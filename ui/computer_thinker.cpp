@@ -29,18 +29,24 @@ ComputerThinker::ComputerThinker(QObject* parent)
     thread_->setObjectName(QStringLiteral("computer player"));
     worker_->moveToThread(thread_);
     connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
-    thread_->start(QThread::LowPriority);
 }
 
 // A search notices its cancel flag within 10 ms, so the wait is short.
 ComputerThinker::~ComputerThinker() {
     cancel();
+    if (!thread_->isRunning()) {
+        delete worker_; // never moved off this thread's hands: no question was asked
+        return;
+    }
     thread_->quit();
     thread_->wait();
 }
 
 void ComputerThinker::think(const kalvora::Board& board, Level level) {
     cancel();
+    // A game of two people never needs the thread: it starts with the first question.
+    if (!thread_->isRunning())
+        thread_->start(QThread::LowPriority);
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
     cancelQuestion_ = cancelled;
     const unsigned question = ++question_;
