@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
+#include "accessible_roles.h"
+#include "announcement.h"
 #include "auto_size_label.h"
 #include "board_arrows.h"
 #include "computer_seat.h"
@@ -14,23 +16,19 @@
 #include "picture_button.h"
 #include "pit_label.h"
 #include "pit_square.h"
-#include "screen_reader.h"
+#include "program_icon.h"
+#include "run_time_error.h"
+#include "screen_centre.h"
 #include "shape.h"
+#include "spoken_display.h"
 #include "spoken_news.h"
+#include "spoken_pit_name.h"
 #include "window_font.h"
 
 #include <QContextMenuEvent>
-#include <QCoreApplication>
-#include <QIcon>
-#include <QImageReader>
-#include <QMessageBox>
 #include <QPainter>
-#include <QScreen>
 #include <QShortcut>
-#include <QThread>
 #include <QTimer>
-
-#include <cstdlib>
 
 using kalvora::Form1Procedures;
 namespace layout = kalvora::layout;
@@ -41,33 +39,6 @@ std::size_t slot(int pit) {
     return static_cast<std::size_t>(pit - 1);
 }
 
-// The program icon for the title bar: the icon file's 256 colour images of
-// 48, 32 and 16 pixels, and 64 pixels for a title bar on a 2x screen. X11
-// copies every size into the window's icon property, so the 128 and 256
-// pixel images are left out: launchers and task switchers take the
-// installed icon files, and those two were most of the icon's decoding.
-QIcon programIcon() {
-    QIcon icon;
-    const auto add = [&icon](const QString& path, const char* format) {
-        QImageReader file(path, format);
-        // Told the format and not to guess, the reader loads that one image
-        // plugin, or none for PNG; QIcon::addFile would load every plugin
-        // installed to ask each whether it reads the file.
-        file.setAutoDetectImageFormat(false);
-        // The icon file holds its 256 colour images first; the 16 colour
-        // ones of the same sizes that follow are left undecoded (addPixmap
-        // would let them replace the others).
-        do {
-            if (icon.availableSizes().contains(file.size()))
-                break;
-            icon.addPixmap(QPixmap::fromImage(file.read()));
-        } while (file.jumpToNextImage());
-    };
-    add(QStringLiteral(":/assets/kalvora.ico"), "ico");
-    add(QStringLiteral(":/assets/kalvora-64.png"), "png");
-    return icon;
-}
-
 } // namespace
 
 Form1::Form1(QWidget* parent)
@@ -76,8 +47,7 @@ Form1::Form1(QWidget* parent)
                           Qt::WindowCloseButtonHint),
       background_(std::make_unique<Picture>(QStringLiteral(":/assets/background.bmp"))),
       state_(std::make_unique<kalvora::GameState>()) {
-    static const bool rolesInstalled = (installAccessibleRoles(), true);
-    Q_UNUSED(rolesInstalled);
+    installAccessibleRoles();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tembrel - Kalvoro 1.0"));
     // A fixed border: the size hints pin the window, so it cannot be resized
@@ -99,7 +69,7 @@ Form1::Form1(QWidget* parent)
     wireEvents();
     wireMenu();
 
-    centreOnScreen();
+    centreOnScreen(*this, screen());
     new1_->setFocus();
 
     forward(&Form1Procedures::Form_Load);
@@ -347,35 +317,18 @@ void Form1::forward(const std::function<void(Form1Procedures&)>& procedure) {
             updateMenu();
         }
     } catch (const std::exception& error) {
-        endWithRunTimeError(error.what());
+        Timer1_->stop();
+        endWithRunTimeError(this, error.what());
     }
 }
 
-// The frame is centred, title bar included. A window manager frames the window
-// only once it is up, so that first frame is centred again when it is known.
-void Form1::centreOnScreen() {
-    if (QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-}
-
+// A window manager frames the window only once it is up, so that first frame
+// is centred again when it is known.
 void Form1::moveEvent(QMoveEvent*) {
     if (!frameCentred_ && frameGeometry() != geometry()) {
         frameCentred_ = true;
-        centreOnScreen();
+        centreOnScreen(*this, screen());
     }
-}
-
-void Form1::endWithRunTimeError(const char* what) {
-    Timer1_->stop();
-    QMessageBox::critical(this, QCoreApplication::applicationName(), QString::fromUtf8(what));
-    // Before the event loop runs there is no loop to leave.
-    if (QThread::currentThread()->loopLevel() > 0)
-        QCoreApplication::exit(1);
-    else
-        std::exit(1);
 }
 
 void Form1::paintEvent(QPaintEvent*) {

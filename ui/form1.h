@@ -68,8 +68,6 @@ private:
     void showHint(int pit);
     void updateMenu();
     void forward(const std::function<void(kalvora::Form1Procedures&)>& procedure);
-    void endWithRunTimeError(const char* what);
-    void centreOnScreen();
 
     std::array<PitSquare*, kalvora::kPitCount> box_{};
     std::array<PitLabel*, kalvora::kPitCount> angka_{};
