@@ -2,7 +2,8 @@
 // StartGame: the opening position, player one to move, the clock from zero.
 
 #include "form1_procedures.h"
-#include "number_text.h"
+
+#include <string>
 
 namespace kalvora {
 
@@ -14,7 +15,7 @@ void Form1Procedures::StartGame() {
     }
     for (int i = kFirstPit; i <= kPitCount; ++i) {
         state_.pits(i) = isStore(i) ? 0 : kSeedsPerPitAtStart;
-        display_.setPitCaption(i, numberText(state_.pits(i)));
+        display_.setPitCaption(i, std::to_string(state_.pits(i)));
         display_.setBoxBackColor(i, kNormalBack);
     }
     for (int i = 1; i <= 2; ++i)
