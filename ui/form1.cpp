@@ -48,11 +48,11 @@ Form1::Form1(QWidget* parent)
       background_(std::make_unique<Picture>(QStringLiteral(":/assets/background.bmp"))),
       state_(std::make_unique<kalvora::GameState>()) {
     installAccessibleRoles();
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tembrel - Kalvoro 1.0"));
+    setObjectName(QLatin1String(layout::kForm1.name));
+    setWindowTitle(QLatin1String(layout::kForm1.words));
     // A fixed border: the size hints pin the window, so it cannot be resized
     // or maximized.
-    setFixedSize(layout::kClientArea.toRect().size());
+    setFixedSize(layout::kForm1.toRect().size());
 
     createControls();
 
@@ -83,41 +83,29 @@ Form1::~Form1() {
 // Created back to front: each control is drawn over those made before it, and
 // the Tab key visits the ones that take the focus in the same order.
 void Form1::createControls() {
-    auto place = [](QWidget* control, const char* name, const layout::Twips& at) {
-        control->setObjectName(QLatin1String(name));
-        control->setGeometry(at.toRect());
+    auto place = [](QWidget* control, const layout::Control& row) {
+        control->setObjectName(QLatin1String(row.name));
+        control->setGeometry(row.toRect());
     };
     using kalvora::toQColor;
-    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kLightBlue), 1, this), "Shape1",
+    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kLightBlue), 1, this),
           layout::kShape1);
-    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kGreen), 1, this), "Shape2",
-          layout::kShape2);
+    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kGreen), 1, this), layout::kShape2);
     place(new Shape(Shape::Kind::RoundedRectangle, toQColor(kalvora::kLightYellow), 2, this),
-          "Shape3", layout::kShape3);
+          layout::kShape3);
 
     const QColor buttonText = palette().color(QPalette::ButtonText);
-    playerlbl_[0] = createFreeLabel("playerlbl1", kalvora::text::kPlayerLabelOne,
-                                    layout::kPlayerLabelPoints, buttonText);
-    playerlbl_[0]->move(layout::kPlayerlbl1.toRect().topLeft());
-    playerlbl_[1] = createFreeLabel("playerlbl2", kalvora::text::kPlayerLabelTwo,
-                                    layout::kPlayerLabelPoints, buttonText);
-    playerlbl_[1]->move(layout::kPlayerlbl2.toRect().topLeft());
-    statuslbl_ = createFreeLabel("statuslbl", kalvora::text::kWelcome, layout::kTimeAndStatusPoints,
-                                 toQColor(kalvora::kBlue));
-    statuslbl_->move(layout::kStatuslbl.toRect().topLeft());
-    // The line a new player reads first; a mouse player learns the key here.
-    statuslbl_->setToolTip(QStringLiteral("Press F1 for how to play"));
-    timelbl_ = createFreeLabel("timelbl", kalvora::text::kInitialClock,
-                               layout::kTimeAndStatusPoints, toQColor(kalvora::kRed));
+    playerlbl_[0] = createFreeLabel(layout::kPlayerlbl1, layout::kPlayerLabelPoints, buttonText);
+    playerlbl_[1] = createFreeLabel(layout::kPlayerlbl2, layout::kPlayerLabelPoints, buttonText);
+    statuslbl_ =
+        createFreeLabel(layout::kStatuslbl, layout::kTimeAndStatusPoints, toQColor(kalvora::kBlue));
+    timelbl_ =
+        createFreeLabel(layout::kTimelbl, layout::kTimeAndStatusPoints, toQColor(kalvora::kRed));
     timelbl_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    timelbl_->move(layout::kTimelbl.toRect().topLeft());
 
-    new1_ = createButton("new1", "new", "Play Game", "Start the game !!");
-    new1_->setGeometry(layout::kNew1.toRect());
-    stop1_ = createButton("stop1", "stop", "Stop Game", "Stop the game !!");
-    stop1_->setGeometry(layout::kStop1.toRect());
-    about1_ = createButton("about1", "about", "About ?", "Who am I ??");
-    about1_->setGeometry(layout::kAbout1.toRect());
+    new1_ = createButton(layout::kNew1);
+    stop1_ = createButton(layout::kStop1);
+    about1_ = createButton(layout::kAbout1);
 
     for (int pit : layout::kSquaresBehindOption1)
         createPit(pit);
@@ -126,8 +114,7 @@ void Form1::createControls() {
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(kalvora::kTimerIntervalMs);
 
-    option1_ = createButton("option1", "option", "Option", "Setting game");
-    option1_->setGeometry(layout::kOption1.toRect());
+    option1_ = createButton(layout::kOption1);
 
     createPit(layout::kFrontSquare);
 }
@@ -162,25 +149,28 @@ void Form1::createPit(int pit) {
 
 // A picture button has no caption: a screen reader reads the words drawn in
 // its picture instead, and its tooltip as the description.
-PictureButton* Form1::createButton(const char* name, const char* picture, const char* words,
-                                   const char* toolTip) {
-    const QString path = QStringLiteral(":/assets/%1").arg(QLatin1String(picture));
+PictureButton* Form1::createButton(const layout::Control& row) {
+    const QString path = QStringLiteral(":/assets/%1").arg(QLatin1String(row.picture));
     auto* button = new PictureButton(path + QStringLiteral(".bmp"),
                                      path + QStringLiteral("_pressed.bmp"), this);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(QLatin1String(toolTip));
-    button->setAccessibleName(QLatin1String(words));
-    button->setAccessibleDescription(QLatin1String(toolTip));
+    button->setObjectName(QLatin1String(row.name));
+    button->setGeometry(row.toRect());
+    button->setToolTip(QLatin1String(row.toolTip));
+    button->setAccessibleName(QLatin1String(row.words));
+    button->setAccessibleDescription(QLatin1String(row.toolTip));
     return button;
 }
 
-AutoSizeLabel* Form1::createFreeLabel(const char* name, const char* text, double points,
+AutoSizeLabel* Form1::createFreeLabel(const layout::Control& row, double points,
                                       const QColor& colour) {
     auto* label = new AutoSizeLabel(this);
-    label->setObjectName(QLatin1String(name));
+    label->setObjectName(QLatin1String(row.name));
     label->setFont(kalvora::windowFont(points));
     kalvora::setForeColor(label, colour);
-    label->setCaption(QLatin1String(text));
+    label->setCaption(QLatin1String(row.words));
+    if (row.toolTip)
+        label->setToolTip(QLatin1String(row.toolTip));
+    label->move(row.toRect().topLeft());
     return label;
 }
 

@@ -27,6 +27,9 @@ class SpokenDisplay;
 namespace kalvora {
 class Form1Procedures;
 struct GameState;
+namespace layout {
+struct Control;
+}
 } // namespace kalvora
 
 class Form1 : public QWidget {
@@ -59,9 +62,8 @@ protected:
 private:
     void createControls();
     void createPit(int pit);
-    PictureButton* createButton(const char* name, const char* picture, const char* words,
-                                const char* toolTip);
-    AutoSizeLabel* createFreeLabel(const char* name, const char* text, double points,
+    PictureButton* createButton(const kalvora::layout::Control& row);
+    AutoSizeLabel* createFreeLabel(const kalvora::layout::Control& row, double points,
                                    const QColor& colour);
     void wireEvents();
     void wireMenu();
