@@ -42,7 +42,7 @@ constexpr QRect kWindow(0, 0, 400, 300);
 constexpr double kQuietMs = 200;    // nothing drawn this long once covered: the picture is complete
 constexpr double kBurstGapMs = 100; // drawings closer than this are one tick or one answer
 
-// A failure unwinds to probeWindow, whose QProcess ends the program on the way.
+// A failure unwinds to probeWindow; the Probe ends the program on the way.
 [[noreturn]] void fail(const std::string& why) {
     throw std::runtime_error(why);
 }
