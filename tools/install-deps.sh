@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 # dpkg-dev's dpkg-checkbuilddeps tells whether the Build-Depends are met.
 play_packages=(dpkg-dev fonts-liberation fonts-dejavu-core)
-bench_packages=(xvfb pkg-config libbenchmark-dev libxcb-damage0-dev libxcb-xtest0-dev)
+bench_packages=(xvfb pkg-config libxcb-damage0-dev libxcb-xtest0-dev)
 test_packages=(libgtest-dev libgmock-dev xdotool imagemagick desktop-file-utils appstream
                clang libclang-rt-dev valgrind libx11-dev file
                dbus-daemon at-spi2-core python3-pyatspi python3-xlib qt6-base-private-dev

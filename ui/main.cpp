@@ -15,11 +15,7 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    // For Qt's own use, read by its XCB plugin: for a window this small, X
-    // shared memory saves nothing and each flush through it wakes the event
-    // reader thread and then the main thread again. Without it a clock tick
-    // wakes the program once instead of three to five times. A value the
-    // user set is left alone.
+    // Without X shared memory a clock tick wakes the program once (docs/PERFORMANCE.md).
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);

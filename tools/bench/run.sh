@@ -1,82 +1,95 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Measures Kalvora against the least a Qt window costs: start-up to the first
-# complete picture, memory, the cost of an idle clock tick, click response,
-# and the rules on their own. Once built, tools/bench/measure.sh measures on
-# a private desktop, the game and the bare window taking turns.
+# Measures Kalvora against the least a Qt window costs, on a private desktop,
+# the programs taking turns round after round: start-up to the first
+# complete picture and memory against an empty and a one-label window, idle
+# cost per clock tick against a window with a one-second clock, click to
+# pixels, then the rules and the computer player alone. Prints a Markdown
+# table of medians (interquartile range) and ratios to the floors.
 #
-#   tools/bench/run.sh [--quick] [--rounds N] [--idle SECONDS] [--idle-rounds N]
-#                      [--clicks N] [--build-dir DIR] [--out FILE] [--strict]
+#   tools/bench/run.sh [--rounds N] [--idle SECONDS] [--clicks N] [--repetitions N] [--built DIR]
 #
-# Prints a Markdown table (also written to --out) of medians with their
-# interquartile range, the ratio to the bare window and the targets. With
-# --strict a missed target makes the exit status 3.
+# Numbers are whole, --idle and --clicks at least 2. Without --built it
+# first builds a Release tree into build-bench/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-source_dir=$PWD
-
-rounds=20
-idle_seconds=30
-idle_rounds=2
-clicks=50
-rule_repetitions=10
-rule_min_time=0.2
-build_dir=$source_dir/build-bench
-out=
-strict=
-
-fail_argument() {
-    echo "run.sh: argument $1 ($2): $3" >&2
-    echo "usage: tools/bench/run.sh [--quick] [--rounds N] [--idle SECONDS] [--idle-rounds N]" \
-         "[--clicks N] [--build-dir DIR] [--out FILE] [--strict]" >&2
-    exit 2
-}
-
-args=("$@")
-i=0
-# The value after the flag at index i, into REPLY.
-value() {
-    (( i + 1 < ${#args[@]} )) || fail_argument "$position" "$flag" "needs a value"
-    i=$((i + 1))
-    REPLY=${args[i]}
-}
-whole() {
-    value
-    [[ $REPLY =~ ^[0-9]+$ ]] && (( 10#$REPLY >= $1 )) ||
-        fail_argument "$position" "$flag" "expected a whole number of at least $1, got '$REPLY'"
-}
-while (( i < ${#args[@]} )); do
-    flag=${args[i]}
-    position=$((i + 1))
-    case $flag in
-        --quick)
-            rounds=5 idle_seconds=5 idle_rounds=1 clicks=10 rule_repetitions=3 rule_min_time=0.05 ;;
-        --rounds) whole 1; rounds=$REPLY ;;
-        --idle) whole 2; idle_seconds=$REPLY ;;
-        --idle-rounds) whole 1; idle_rounds=$REPLY ;;
-        --clicks) whole 2; clicks=$REPLY ;;
-        --build-dir) value; build_dir=$(realpath -m "$REPLY") ;;
-        --out) value; out=$(realpath -m "$REPLY") ;;
-        --strict) strict=--strict ;;
-        -h|--help) sed -n '2,12p' "$0"; exit 0 ;;
-        *) fail_argument "$position" "$flag" "unknown option" ;;
-    esac
-    i=$((i + 1))
+rounds=20 idle=30 clicks=50 repetitions=5 built=
+while (( $# >= 2 )) && [[ $1 =~ ^--(rounds|idle|clicks|repetitions|built)$ ]]; do
+    declare "${1#--}=$2"
+    shift 2
 done
-out=${out:-$build_dir/bench-results.md}
-
-tools/install-deps.sh bench
-
-echo "== Building into $build_dir =="
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DKALVORA_BUILD_TESTS=OFF >/dev/null
-targets=$(cmake --build "$build_dir" --target help)
-if ! grep -q kalvora-bench <<<"$targets"; then
-    echo "run.sh: the build has no benchmarks: tools/CMakeLists.txt needs" \
-         "'add_subdirectory(bench)' inside 'if(KALVORA_BUILD_GUI)', and the libraries" \
-         "that tools/bench/CMakeLists.txt names must be found" >&2
-    exit 1
+[[ $# == 0 && "$rounds $idle $clicks $repetitions" =~ ^[1-9][0-9]*( ([2-9]|[1-9][0-9]+)){2}\ [1-9][0-9]*$ &&
+    ( -z $built || -x $built/tools/bench/kalvora-bench ) ]] ||
+    { echo "run.sh: bad arguments (or --built without tools/bench/kalvora-bench); usage:" >&2; sed -n 10,12p tools/bench/run.sh >&2; exit 2; }
+if [[ -z ${PRIVATE_DESKTOP:-} ]]; then
+    if [[ -z $built ]]; then
+        tools/install-deps.sh bench
+        built=$PWD/build-bench
+        cmake -S . -B "$built" -DCMAKE_BUILD_TYPE=Release -DKALVORA_BUILD_TESTS=OFF >/dev/null
+        cmake --build "$built" -j "$(nproc)" --target kalvora kalvora-bench kalvora-bare-window
+    fi
+    exec tests/support/private-desktop -- tools/bench/run.sh --built "$(realpath "$built")" --rounds "$rounds" \
+        --idle "$idle" --clicks "$clicks" --repetitions "$repetitions"
 fi
-cmake --build "$build_dir" -j "$(nproc)" --target kalvora-bench
-
-export build_dir out rounds idle_seconds idle_rounds clicks rule_repetitions rule_min_time strict
-exec tests/support/private-desktop -- tools/bench/measure.sh
+bench=$built/tools/bench/kalvora-bench bare=$built/tools/bench/kalvora-bare-window game=$built/ui/kalvora
+results=$(mktemp)
+probe() { "$bench" "$@" >>"$results" || { echo "run.sh: failed: kalvora-bench $*" >&2; exit 1; }; }
+# The programs take turns, the first place passing on every round.
+in_turns() {
+    local round=$1 i at
+    shift
+    for (( i = 0; i < $#; i++ )); do at=$(( (round + i) % $# + 1 )); eval "${!at}"; done
+}
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+for program in "$game" "$bare"; do "$bench" startup warm -- "$program" >/dev/null; done
+for (( round = 1; round <= rounds; round++ )); do
+    in_turns "$round" 'probe startup kalvora -- "$game"' 'probe startup bare -- "$bare"' \
+        'probe startup label -- "$bare" --label'
+done
+for round in 1 2; do
+    in_turns "$round" 'probe idle kalvora "$idle" --game -- "$game"' 'probe idle bare "$idle" -- "$bare" --clock'
+done
+# Below every clock: a timer that wakes the program and draws nothing.
+probe silent-idle bare "$idle" -- "$bare" --silent-clock
+for round in 1 2; do
+    in_turns "$round" 'probe clicks kalvora $((clicks / 2)) --game -- "$game"' \
+        'probe clicks bare $((clicks / 2)) -- "$bare" --clock'
+done
+status=0
+"$bench" rules "$repetitions" >>"$results" || status=1
+"$bench" computer "$repetitions" >>"$results" || status=1
+echo "Measured $(date -u +%Y-%m-%d) at $(git rev-parse --short HEAD 2>/dev/null || echo '?') on $(nproc) cores," \
+    "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), Xvfb; $rounds start-up rounds," \
+    "2 x $idle s idle, $clicks clicks; load average $load_before before, $(cut -d' ' -f1-3 /proc/loadavg) after."
+echo
+# Medians and interquartile ranges, interpolated between order statistics.
+awk '
+    /^#/ { notes = notes "\n" $0; next }
+    $1 != "RESULT" || NF != 4 || $4 !~ /^-?[0-9.]+$/ {
+        printf "run.sh: %s:%d: expected RESULT LABEL METRIC NUMBER, got: %s\n", FILENAME, FNR, $0 >"/dev/stderr"
+        bad = 1; exit 2 }
+    !($3 in seen) { seen[$3]; names[++figures] = $3 }
+    { n[$3, $2]++; v[$3, $2, n[$3, $2]] = $4 + 0 }
+    function q(m, l, p,   at, lo, i, j, x) {
+        for (i = 2; i <= n[m, l]; i++)
+            for (j = i; j > 1 && v[m, l, j - 1] > v[m, l, j]; j--) {
+                x = v[m, l, j]; v[m, l, j] = v[m, l, j - 1]; v[m, l, j - 1] = x }
+        at = 1 + p * (n[m, l] - 1); lo = int(at)
+        return v[m, l, lo] + (at - lo) * (v[m, l, lo + (lo < n[m, l])] - v[m, l, lo]) }
+    function cell(m, l) {
+        return n[m, l] ? sprintf("%.4g (%.4g–%.4g) | %d", q(m, l, .5), q(m, l, .25), q(m, l, .75), n[m, l]) : "– | " }
+    END {
+        if (bad) exit 2
+        print "| figure | kalvora: median (IQR) | n | label: median (IQR) | n | ratio | bare: median (IQR) | n | ratio |"
+        print "|---|---|---|---|---|---|---|---|---|"
+        for (f = 1; f <= figures; f++) {
+            m = names[f]; row = "| " m " | " cell(m, "kalvora") " |"
+            for (b = 1; b <= 2; b++) {
+                l = b == 1 ? "label" : "bare"; ratio = n[m, "kalvora"] && n[m, l] && q(m, l, .5) ? sprintf("%.3gx", q(m, "kalvora", .5) / q(m, l, .5)) : "–"
+                row = row " " cell(m, l) " | " ratio " |"
+            }
+            print row
+        }
+        print notes
+    }' "$results" || status=2
+exit "$status"

@@ -1,279 +1,222 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starts a program and watches its main window on the X server; prints
-// "RESULT LABEL METRIC VALUE" lines on standard output and notes starting
-// with "#". Times are milliseconds from the exec of the program.
-//
-// Start-up: the picture is complete when every pixel of the window has been
-// drawn at least once since it was mapped and nothing more has been drawn for
-// --quiet ms; the time of that last drawing is the figure. Memory is read from
-// /proc just after that, before the window is closed.
+// Starts a program and watches its 400 x 300 window from a connection of its
+// own to the X server: what the server shows, not what the program believes
+// it drew. Every new top-level window gets a DAMAGE object reporting raw
+// rectangles, each drawing timed as it arrives; the pointer is warped and the
+// buttons pressed through XTEST. CPU time, waits and wake-ups come from each
+// thread's /proc counters, memory from /proc/PID/status. Times count from the
+// start of the program.
 
-#include "child_program.h"
+#include "bench.h"
 #include "control_layout.h"
-#include "form1_procedures.h"
-#include "game_state.h"
-#include "null_display.h"
-#include "probe_options.h"
-#include "proc_reading.h"
-#include "x_screen.h"
 
-#include <algorithm>
-#include <cstdio>
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRegion>
+
+#include <xcb/damage.h>
+#include <xcb/xtest.h>
+
+#include <dirent.h>
+#include <poll.h>
+
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <map>
 #include <optional>
 #include <random>
-#include <string>
-#include <vector>
+#include <sstream>
+#include <stdexcept>
 
-namespace probe {
+namespace bench {
 namespace {
+
+using Time = Clock::time_point;
+using namespace std::chrono_literals;
+double msBetween(Time from, Time to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+constexpr QRect kWindow(0, 0, 400, 300);
+constexpr double kQuietMs = 200;    // nothing drawn this long once covered: the picture is complete
+constexpr double kBurstGapMs = 100; // drawings closer than this are one tick or one answer
+
+// A failure unwinds to probeWindow; the Probe ends the program on the way.
+[[noreturn]] void fail(const std::string& why) {
+    throw std::runtime_error(why);
+}
+
+// A field of a /proc status file; -1 when it is missing.
+long long field(const std::string& path, const std::string& name) {
+    std::stringstream text;
+    text << std::ifstream(path).rdbuf();
+    const std::string status = "\n" + text.str();
+    const size_t at = status.find("\n" + name + ":");
+    return at == std::string::npos ? -1 : std::atoll(status.c_str() + at + name.size() + 2);
+}
+
+// Summed over the threads alive; none ends while the window idles.
+struct Counters {
+    long long cpuNs = 0, waitNs = 0, wakeups = 0; // a wait is time the machine's load added
+};
+
+Counters readThreads(qint64 pid) {
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task/";
+    DIR* dir = opendir(tasks.c_str());
+    if (!dir)
+        fail("cannot read " + tasks + ": the program is gone");
+    Counters sum;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string task = tasks + entry->d_name;
+        long long cpuNs = 0, waitNs = 0;
+        if (entry->d_name[0] == '.' || !(std::ifstream(task + "/schedstat") >> cpuNs >> waitNs))
+            continue;
+        sum.cpuNs += cpuNs;
+        sum.waitNs += waitNs;
+        sum.wakeups += field(task + "/status", "voluntary_ctxt_switches") +
+                       field(task + "/status", "nonvoluntary_ctxt_switches");
+    }
+    closedir(dir);
+    return sum;
+}
+
+struct Drawing {
+    Time at;
+    QRect area;
+};
 
 class Probe {
 public:
-    explicit Probe(const Options& options)
-        : o_(options), screen_(options.windowSize, options.label, options.verbose) {}
-
-    int run() {
-        start();
-        waitForCompletePicture();
-        measureMemory();
-        if (o_.idleSeconds > 0)
-            idle();
-        if (o_.clicks > 0)
-            respond();
-        close();
-        return 0;
+    Probe(const std::string& label, bool game) : label_(label), game_(game) {
+        if (game)
+            targets_.clear();
+        for (const auto& box : kalvora::layout::kBoxes)
+            if (game)
+                targets_.push_back(box.toRect());
+        if (xcb_connection_has_error(connection_))
+            fail("cannot open the X display");
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
+        root_ = screen->root;
+        corner_ = QPoint(screen->width_in_pixels - 1, screen->height_in_pixels - 1);
+        const auto* damage = xcb_get_extension_data(connection_, &xcb_damage_id);
+        const auto* xtest = xcb_get_extension_data(connection_, &xcb_test_id);
+        if (!damage || !damage->present || !xtest || !xtest->present)
+            fail("the X server lacks the DAMAGE or the XTEST extension");
+        damageEvent_ = damage->first_event + XCB_DAMAGE_NOTIFY;
+        free(xcb_damage_query_version_reply(connection_,
+                                            xcb_damage_query_version(connection_, 1, 1), nullptr));
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
     }
 
-private:
-    void result(const char* metric, double value) {
-        std::printf("RESULT %s %s %.4f\n", o_.label.c_str(), metric, value);
-        std::fflush(stdout);
-    }
-    void note(const std::string& text) {
-        std::printf("# %s: %s\n", o_.label.c_str(), text.c_str());
-        std::fflush(stdout);
+    ~Probe() {
+        process_.kill();
+        process_.waitForFinished();
     }
 
-    void start() {
-        exec_ = Clock::now();
-        screen_.setOrigin(exec_);
-        startChild(o_.command, o_.childLog);
-    }
-
-    void waitForCompletePicture() {
-        const Time deadline = after(exec_, o_.timeoutMs);
-        if (!screen_.pumpUntil(deadline, [&] { return screen_.window() != 0; }))
-            fail("no %dx%d window was mapped within %.0f ms", o_.windowSize.width(),
-                 o_.windowSize.height(), o_.timeoutMs);
-
-        // Which pixels have been drawn since the map.
-        const QRect window(QPoint(0, 0), o_.windowSize);
-        std::vector<char> drawn(static_cast<size_t>(window.width()) * window.height(), 0);
-        size_t drawnCount = 0;
+    // The first complete picture: every pixel drawn at least once since the
+    // map, then nothing drawn for kQuietMs; the time of the last drawing.
+    double start(const std::vector<std::string>& command) {
+        QStringList words;
+        for (const std::string& word : command)
+            words << QString::fromStdString(word);
+        process_.setStandardOutputFile(QProcess::nullDevice());
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const Time start = Clock::now();
+        process_.start(words.takeFirst(), words);
+        if (!process_.waitForStarted(10000))
+            fail("cannot start " + command[0] + ": " + process_.errorString().toStdString());
+        const Time deadline = start + 20000ms;
+        if (!pump(deadline, [&] { return window_ != 0; }))
+            fail("no 400x300 window was mapped within 20 s");
+        QRegion undrawn(kWindow);
         size_t seen = 0;
-        std::optional<Time> first, covered, last;
-        const bool complete = screen_.pumpUntil(deadline, [&] {
-            const auto& drawings = screen_.drawings();
-            for (; seen < drawings.size(); ++seen) {
-                const QRect r = drawings[seen].area & window;
-                for (int y = r.top(); y <= r.bottom(); ++y)
-                    for (int x = r.left(); x <= r.right(); ++x) {
-                        char& pixel = drawn[static_cast<size_t>(y) * window.width() + x];
-                        drawnCount += pixel == 0;
-                        pixel = 1;
-                    }
-                if (!first)
-                    first = drawings[seen].at;
-                if (!covered && drawnCount == drawn.size())
-                    covered = drawings[seen].at;
-                last = drawings[seen].at;
-            }
-            return covered && msBetween(*last, Clock::now()) >= o_.quietMs;
+        std::optional<Time> last;
+        const bool complete = pump(deadline, [&] {
+            for (; seen < drawings_.size(); last = drawings_[seen++].at)
+                undrawn -= drawings_[seen].area;
+            return undrawn.isEmpty() && msBetween(*last, Clock::now()) >= kQuietMs;
         });
         if (!complete)
-            fail("the window's picture was not complete within %.0f ms (%zu of %zu pixels "
-                 "drawn)",
-                 o_.timeoutMs, drawnCount, drawn.size());
-        result("startup.mapped_ms", msBetween(exec_, screen_.mappedAt()));
-        result("startup.first_drawing_ms", msBetween(exec_, *first));
-        result("startup.covered_ms", msBetween(exec_, *covered));
-        result("startup.complete_ms", msBetween(exec_, *last));
-        result("startup.drawings", static_cast<double>(screen_.drawings().size()));
-        // CPU time is what the program itself spent, whatever else ran; the
-        // wait is what a busy machine added to the elapsed time.
-        ThreadCounters spent;
-        for (const auto& [tid, t] : readThreads(childPid())) {
-            spent.cpuNs += t.cpuNs;
-            spent.waitNs += t.waitNs;
-        }
-        result("startup.cpu_ms", static_cast<double>(spent.cpuNs) / 1e6);
-        result("startup.run_queue_wait_ms", static_cast<double>(spent.waitNs) / 1e6);
+            fail("the picture was not complete within 20 s");
+        return msBetween(start, *last);
     }
 
-    void measureMemory() {
-        const Memory m = readMemory(childPid());
-        result("memory.peak_rss_mb", m.peakRss);
-        result("memory.anon_mb", m.anon);
-        result("memory.file_mb", m.file);
-        result("memory.shmem_mb", m.shmem);
+    void measureStartup(double completeMs) {
+        result(label_, "startup.complete_ms", completeMs);
+        // CPU time is what the program spent, whatever else ran; the wait is
+        // what a busy machine added to the elapsed time.
+        const Counters spent = readThreads(process_.processId());
+        result(label_, "startup.cpu_ms", static_cast<double>(spent.cpuNs) / 1e6);
+        result(label_, "startup.run_queue_wait_ms", static_cast<double>(spent.waitNs) / 1e6);
+        const std::string status = "/proc/" + std::to_string(process_.processId()) + "/status";
+        for (const std::string kernel : {"VmHWM", "RssAnon", "RssFile", "RssShmem"})
+            result(label_, "memory." + kernel + "_mb",
+                   static_cast<double>(field(status, kernel)) / 1024);
     }
 
-    // A tick is a burst of drawing; drawings less than this apart are one.
-    static constexpr double kBurstGapMs = 100;
-
-    static int bursts(const std::vector<Drawing>& drawings, size_t from, Time begin, Time end) {
-        int count = 0;
-        std::optional<Time> previous;
-        for (size_t i = from; i < drawings.size(); ++i) {
-            const Time at = drawings[i].at;
-            if (at < begin || at >= end)
-                continue;
-            if (!previous || msBetween(*previous, at) > kBurstGapMs)
-                ++count;
-            previous = at;
+    // One-second intervals lined up half a second after a tick, so that each
+    // holds one; one without exactly one burst of drawing is left out. Ticks
+    // that draw nothing cannot be seen: then every second counts.
+    void idle(int seconds, bool silent) {
+        if (game_) { // the clock runs once a game is started
+            click(kalvora::layout::kNew1.toRect().center());
+            mirror_.procedures.new1_Click();
         }
-        return count;
-    }
-
-    void idle() {
-        if (o_.startClick) {
-            screen_.movePointer(*o_.startClick);
-            screen_.sleepFor(50);
-            screen_.click();
-            if (o_.plan == ClickPlan::Game)
-                mirror_.rules.new1_Click(); // --kalvora's start click is new1
+        movePointer(corner_, root_);
+        lastDrawing({}, 300, 5s);
+        Time reading = Clock::now() + 1500ms;
+        if (!silent) { // the first tick goes by, the second sets the pace
+            lastDrawing({}, kBurstGapMs, 3s, true);
+            const std::optional<Time> tick = lastDrawing({}, kBurstGapMs, 3s, true);
+            if (!tick)
+                fail("no clock tick drew anything within 3 s");
+            reading = *tick + 500ms;
         }
-        screen_.parkPointer();
-        screen_.waitQuiet({}, 300, 5000);
-
-        // Line the readings up half a second after a tick, so each interval
-        // holds exactly one; the first tick after the start is let go by.
-        // Ticks that draw nothing cannot be seen: then every second counts.
-        Time reading = after(Clock::now(), 1500);
-        if (!o_.silentTicks) {
-            auto nextDrawing = [&](const char* what) {
-                const size_t seen = screen_.drawings().size();
-                if (!screen_.pumpUntil(
-                        after(Clock::now(), 3000), [&] { return screen_.drawings().size() > seen; },
-                        3000))
-                    fail("no clock tick drew anything within 3 s (%s)", what);
-                return screen_.drawings()[seen].at;
-            };
-            nextDrawing("first tick");
-            screen_.waitQuiet({}, kBurstGapMs, 2000);
-            reading = after(nextDrawing("second tick"), 500);
-        }
-
-        const int intervals = o_.idleSeconds;
-        screen_.pumpUntil(
-            reading, [] { return false; }, 1000);
-        auto before = readThreads(childPid());
-        const auto first = before;
-        const size_t firstDrawing = screen_.drawings().size();
+        sleepUntil(reading);
+        Counters before = readThreads(process_.processId());
+        const size_t first = drawings_.size();
         int irregular = 0;
-        for (int i = 0; i < intervals; ++i) {
-            const Time begin = reading;
-            reading = after(reading, 1000);
-            screen_.pumpUntil(
-                reading, [] { return false; }, 1000);
-            const auto now = readThreads(childPid());
-            const int ticks =
-                o_.silentTicks ? 1 : bursts(screen_.drawings(), firstDrawing, begin, reading);
-            if (ticks == 1) {
-                const ThreadCounters d = difference(before, now);
-                result("idle.cpu_ms_per_tick", static_cast<double>(d.cpuNs) / 1e6);
-                result("idle.wakeups_per_tick", static_cast<double>(d.switches));
-            } else {
-                ++irregular;
-            }
+        for (int i = 0; i < seconds; ++i, reading += 1s) {
+            sleepUntil(reading + 1000ms);
+            const Counters now = readThreads(process_.processId());
+            const Counters spent{now.cpuNs - before.cpuNs, 0, now.wakeups - before.wakeups};
             before = now;
-        }
-
-        // Where the ticks drew, and who woke up for them.
-        QRect drawnArea;
-        int outside = 0;
-        const auto& drawings = screen_.drawings();
-        for (size_t i = firstDrawing; i < drawings.size(); ++i) {
-            drawnArea |= drawings[i].area;
-            if (o_.allowed && !o_.allowed->contains(drawings[i].area))
-                ++outside;
-        }
-        result("idle.drawings_outside_clock", outside);
-        note("idle: " + std::to_string(drawings.size() - firstDrawing) + " drawings within " +
-             rectText(drawnArea) +
-             (o_.allowed ? " (allowed " + rectText(*o_.allowed) + ")" : std::string()) + "; " +
-             std::to_string(irregular) + " of " + std::to_string(intervals) +
-             " intervals without exactly one tick left out");
-        const auto last = readThreads(childPid());
-        std::string perThread =
-            "idle wake-ups and CPU ms by thread over " + std::to_string(intervals) + " s:";
-        for (const auto& [tid, now] : last) {
-            const auto then = first.find(tid);
-            const ThreadCounters was = then == first.end() ? ThreadCounters{} : then->second;
-            char line[160];
-            std::snprintf(line, sizeof line, " %s %lld/%.2f", now.name.c_str(),
-                          now.switches - was.switches,
-                          static_cast<double>(now.cpuNs - was.cpuNs) / 1e6);
-            perThread += line;
-        }
-        note(perThread);
-    }
-
-    // A click's answer: everything drawn on the targets until they are quiet.
-    struct Answer {
-        double firstMs;
-        double lastMs;
-    };
-
-    Answer clickAndWait(QPoint at, const std::string& what) {
-        screen_.movePointer(at);
-        // The hover highlight and any earlier answer are drawn and done.
-        screen_.waitQuiet(o_.targets, 150, 2000);
-        // Two clicks on one spot closer than the double-click time would be
-        // a double click.
-        const double sinceLast = msBetween(lastClick_, Clock::now());
-        if (sinceLast < 500)
-            screen_.sleepFor(500 - sinceLast);
-        const size_t seen = screen_.drawings().size();
-        const Time sent = screen_.click();
-        lastClick_ = sent;
-        std::optional<Time> first, last;
-        size_t checked = seen;
-        const bool answered = screen_.pumpUntil(after(sent, 2000), [&] {
-            const auto& drawings = screen_.drawings();
-            for (; checked < drawings.size(); ++checked)
-                if (XScreen::touches(drawings[checked].area, o_.targets)) {
-                    if (!first)
-                        first = drawings[checked].at;
-                    last = drawings[checked].at;
-                }
-            return last && msBetween(*last, Clock::now()) >= kBurstGapMs;
-        });
-        if (!answered || !first)
-            fail("the click on %s drew nothing on the board within 2 s", what.c_str());
-        return {msBetween(sent, *first), msBetween(sent, *last)};
-    }
-
-    void respond() {
-        screen_.parkPointer();
-        if (o_.plan == ClickPlan::Fixed) {
-            for (int i = 0; i < o_.clicks; ++i) {
-                const Answer a = clickAndWait(o_.clickAt, "the click point");
-                result("response.click_ms", a.lastMs);
-                result("response.click_first_ms", a.firstMs);
-            }
-            return;
-        }
-
-        std::mt19937 random(o_.seed);
-        kalvora::GameState& state = mirror_.state;
-        int moves = 0;
-        while (moves < o_.clicks) {
-            if (state.boardLocked) {
-                const Answer a = clickAndWait(kalvora::layout::kNew1.toRect().center(), "new1");
-                mirror_.rules.new1_Click();
-                result("response.new_game_ms", a.lastMs);
+            if (!silent && bursts(first, reading, reading + 1000ms) != 1) {
+                ++irregular;
                 continue;
+            }
+            result(label_, silent ? "idle.silent_tick_cpu_ms" : "idle.cpu_ms_per_tick",
+                   static_cast<double>(spent.cpuNs) / 1e6);
+            result(label_, silent ? "idle.silent_tick_wakeups" : "idle.wakeups_per_tick",
+                   static_cast<double>(spent.wakeups));
+        }
+        int outside = 0;
+        for (size_t i = first; i < drawings_.size(); ++i)
+            outside += !kalvora::layout::kTimelbl.toRect().contains(drawings_[i].area);
+        if (!silent)
+            result(label_, "idle.drawings_outside_clock", outside);
+        std::printf("# %s: %d of %d idle seconds without exactly one tick left out\n",
+                    label_.c_str(), irregular, seconds);
+    }
+
+    // Clicks to the last pixel drawn on the targets; the rules run beside the
+    // window so that every click on Kalvora is a legal move, with new1 after a
+    // finished game.
+    void respond(int clicks) {
+        movePointer(corner_, root_);
+        kalvora::GameState& state = mirror_.state;
+        std::mt19937 random(1);
+        for (int moves = 0; moves < clicks; ++moves) {
+            if (!game_) {
+                result(label_, "response.click_ms", click(kBareClickCounter.center()));
+                continue;
+            }
+            if (state.boardLocked) {
+                result(label_, "response.new_game_ms",
+                       click(kalvora::layout::kNew1.toRect().center()));
+                mirror_.procedures.new1_Click();
             }
             std::vector<int> legal;
             for (int p = kalvora::firstOwnPit(state.turn); p <= kalvora::lastOwnPit(state.turn);
@@ -281,40 +224,151 @@ private:
                 if (state.pits(p) != 0)
                     legal.push_back(p);
             const int pit = legal[random() % legal.size()];
-            const QPoint box = kalvora::layout::kBoxes[pit - 1].toRect().center();
-            const Answer a = clickAndWait(box, "pit " + std::to_string(pit));
-            mirror_.rules.angka_Click(pit);
-            ++moves;
-            result("response.click_ms", a.lastMs);
-            result("response.click_first_ms", a.firstMs);
+            result(label_, "response.click_ms",
+                   click(kalvora::layout::kBoxes[pit - 1].toRect().center()));
+            mirror_.procedures.angka_Click(pit);
         }
     }
 
-    void close() {
-        screen_.closeWindow();
-        waitForChildSuccess(5);
+private:
+    void sleepUntil(Time t) {
+        pump(
+            t, [] { return false; }, 1000);
     }
 
-    // Kalvora's rules run here beside the window, so that every click is a
-    // legal move; a finished game is followed by new1.
-    struct Mirror {
-        kalvora::GameState state;
-        kalvora::NullDisplay display;
-        kalvora::Form1Procedures rules{state, display};
-        Mirror() { rules.Form_Load(); }
-    };
+    int bursts(size_t from, Time begin, Time end) const {
+        int count = 0;
+        std::optional<Time> previous;
+        for (size_t i = from; i < drawings_.size(); ++i)
+            if (drawings_[i].at >= begin && drawings_[i].at < end) {
+                count += !previous || msBetween(*previous, drawings_[i].at) > kBurstGapMs;
+                previous = drawings_[i].at;
+            }
+        return count;
+    }
 
-    const Options& o_;
-    XScreen screen_;
-    Mirror mirror_;
-    Time exec_;
+    // The pointer is brought over first and its hover drawn and done; two
+    // clicks on one spot closer than the double-click time would be one.
+    double click(QPoint at) {
+        movePointer(at, window_);
+        lastDrawing(targets_, 150, 5s);
+        sleepUntil(lastClick_ + 500ms);
+        xcb_test_fake_input(connection_, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, root_, 0, 0, 0);
+        xcb_test_fake_input(connection_, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, root_, 0, 0, 0);
+        const Time sent = lastClick_ = Clock::now();
+        const std::optional<Time> last = lastDrawing(targets_, kBurstGapMs, 2000ms, true);
+        if (!last)
+            fail("a click drew nothing on its target within 2 s");
+        return msBetween(sent, *last);
+    }
+
+    // The last drawing on `area` (empty: anywhere) before nothing more is
+    // drawn there for `quietMs`, given up after `within`; with `needed`, the
+    // quiet only counts after a drawing.
+    std::optional<Time> lastDrawing(const std::vector<QRect>& area, double quietMs,
+                                    std::chrono::milliseconds within, bool needed = false) {
+        const Time from = Clock::now();
+        std::optional<Time> last;
+        size_t seen = drawings_.size();
+        const bool quiet = pump(from + within, [&] {
+            for (; seen < drawings_.size(); ++seen)
+                if (area.empty() || std::any_of(area.begin(), area.end(), [&](const QRect& a) {
+                        return a.intersects(drawings_[seen].area);
+                    }))
+                    last = drawings_[seen].at;
+            return (last || !needed) && msBetween(last.value_or(from), Clock::now()) >= quietMs;
+        });
+        return quiet ? last : std::nullopt;
+    }
+
+    void movePointer(QPoint p, xcb_window_t in) {
+        xcb_warp_pointer(connection_, XCB_NONE, in, 0, 0, 0, 0, static_cast<int16_t>(p.x()),
+                         static_cast<int16_t>(p.y()));
+        xcb_flush(connection_);
+    }
+
+    // Handles X events until `done` holds (true) or the deadline passes;
+    // `wakeMs` bounds each sleep so that conditions on time are seen.
+    bool pump(Time deadline, const std::function<bool()>& done, double wakeMs = 5) {
+        xcb_flush(connection_);
+        for (;;) {
+            while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+                handle(event, Clock::now());
+                free(event);
+            }
+            if (xcb_connection_has_error(connection_))
+                fail("the X connection broke");
+            if (done())
+                return true;
+            if (process_.waitForFinished(0))
+                fail("the program ended early, status " + std::to_string(process_.exitCode()));
+            const Time now = Clock::now();
+            if (now >= deadline)
+                return false;
+            pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
+            poll(&fd, 1,
+                 static_cast<int>(std::max(1.0, std::min(msBetween(now, deadline), wakeMs))));
+        }
+    }
+
+    void handle(xcb_generic_event_t* event, Time now) {
+        const uint8_t type = event->response_type & 0x7f;
+        if (type == damageEvent_) {
+            const auto* e = reinterpret_cast<xcb_damage_notify_event_t*>(event);
+            if (window_ != 0 && e->drawable == window_)
+                drawings_.push_back({now, {e->area.x, e->area.y, e->area.width, e->area.height}});
+        } else if (type == XCB_CREATE_NOTIFY) {
+            const auto* e = reinterpret_cast<xcb_create_notify_event_t*>(event);
+            if (e->parent != root_ || e->override_redirect)
+                return;
+            sizes_[e->window] = QSize(e->width, e->height);
+            // Raw rectangles: one event per drawing, none merged or withheld.
+            xcb_damage_create(connection_, xcb_generate_id(connection_), e->window,
+                              XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+            xcb_flush(connection_);
+        } else if (type == XCB_MAP_NOTIFY) {
+            const auto* e = reinterpret_cast<xcb_map_notify_event_t*>(event);
+            if (window_ == 0 && sizes_.count(e->window) && sizes_[e->window] == kWindow.size())
+                window_ = e->window;
+        }
+    }
+
+    std::string label_;
+    bool game_;
+    std::vector<QRect> targets_ = {kBareClickCounter};
+    QProcess process_;
+    Table mirror_;
+    xcb_connection_t* connection_ = xcb_connect(nullptr, nullptr);
+    xcb_window_t root_ = 0, window_ = 0;
+    QPoint corner_;
+    uint8_t damageEvent_ = 0;
+    std::map<xcb_window_t, QSize> sizes_;
+    std::vector<Drawing> drawings_;
     Time lastClick_;
 };
 
 } // namespace
-} // namespace probe
 
-int main(int argc, char* argv[]) {
-    const probe::Options options = probe::parseOptions(argc, argv);
-    return probe::Probe(options).run();
+int probeWindow(Watch watch, const std::string& label, int count, bool game,
+                const std::vector<std::string>& command) {
+    int argc = 1;
+    char name[] = "kalvora-bench";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv); // QProcess watches its child through it
+    try {
+        Probe probe(label, game);
+        const double completeMs = probe.start(command);
+        if (watch == Watch::Startup)
+            probe.measureStartup(completeMs);
+        else if (watch == Watch::Clicks)
+            probe.respond(count);
+        else
+            probe.idle(count, watch == Watch::SilentIdle);
+        return 0;
+    } catch (const std::runtime_error& failure) {
+        std::fprintf(stderr, "kalvora-bench: %s\n", failure.what());
+        return 1;
+    }
 }
+
+} // namespace bench

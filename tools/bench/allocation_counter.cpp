@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The global operator new of this program, so that whatever library
-// allocates, the count sees it. The array, nothrow and other sized forms of
-// the standard library forward to these. Matches allocate from two threads,
-// hence atomics.
+// This program's global operator new, so that every heap allocation is
+// counted, whatever library makes it; the standard library's other forms of
+// new and delete forward to these, and aligned memory is freed with free().
 
-#include "allocation_counter.h"
+#include "bench.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -27,8 +26,12 @@ void* counted(std::size_t size, std::size_t alignment) {
 
 } // namespace
 
-kalvora::bench::Allocations kalvora::bench::allocationsSoFar() {
-    return {calls.load(), bytes.load()};
+long long bench::allocationCount() {
+    return calls.load();
+}
+
+long long bench::allocatedBytes() {
+    return bytes.load();
 }
 
 void* operator new(std::size_t size) {
@@ -41,8 +44,5 @@ void operator delete(void* p) noexcept {
     std::free(p);
 }
 void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::align_val_t) noexcept {
     std::free(p);
 }
