@@ -6,6 +6,7 @@
 #include "computer_seat.h"
 #include "control_colours.h"
 #include "control_layout.h"
+#include "fixed_texts.h"
 #include "form1_procedures.h"
 #include "game_menu.h"
 #include "game_state.h"
@@ -33,13 +34,13 @@
 #include <cstdlib>
 
 using kalvora::Form1Procedures;
+using kalvora::slot;
 namespace layout = kalvora::layout;
 
 namespace {
 
-std::size_t slot(int pit) {
-    return static_cast<std::size_t>(pit - 1);
-}
+// The clock ticks once a second.
+constexpr int kTimerIntervalMs = 1000;
 
 // The program icon for the title bar: the icon file's 256 colour images of
 // 48, 32 and 16 pixels, and 64 pixels for a title bar on a 2x screen. X11
@@ -118,11 +119,11 @@ void Form1::createControls() {
         control->setGeometry(at.toRect());
     };
     using kalvora::toQColor;
-    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kLightBlue), 1, this), "Shape1",
+    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kPlayerTwoColour), 1, this), "Shape1",
           layout::kShape1);
-    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kGreen), 1, this), "Shape2",
+    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kPlayerOneColour), 1, this), "Shape2",
           layout::kShape2);
-    place(new Shape(Shape::Kind::RoundedRectangle, toQColor(kalvora::kLightYellow), 2, this),
+    place(new Shape(Shape::Kind::RoundedRectangle, toQColor(kalvora::kPanelColour), 2, this),
           "Shape3", layout::kShape3);
 
     const QColor buttonText = palette().color(QPalette::ButtonText);
@@ -133,12 +134,12 @@ void Form1::createControls() {
                                     layout::kPlayerLabelPoints, buttonText);
     playerlbl_[1]->move(layout::kPlayerlbl2.toRect().topLeft());
     statuslbl_ = createFreeLabel("statuslbl", kalvora::text::kWelcome, layout::kTimeAndStatusPoints,
-                                 toQColor(kalvora::kBlue));
+                                 toQColor(kalvora::kStatusColour));
     statuslbl_->move(layout::kStatuslbl.toRect().topLeft());
     // The line a new player reads first; a mouse player learns the key here.
     statuslbl_->setToolTip(QStringLiteral("Press F1 for how to play"));
     timelbl_ = createFreeLabel("timelbl", kalvora::text::kInitialClock,
-                               layout::kTimeAndStatusPoints, toQColor(kalvora::kRed));
+                               layout::kTimeAndStatusPoints, toQColor(kalvora::kClockColour));
     timelbl_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     timelbl_->move(layout::kTimelbl.toRect().topLeft());
 
@@ -154,7 +155,7 @@ void Form1::createControls() {
 
     Timer1_ = new QTimer(this);
     Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer1_->setInterval(kalvora::kTimerIntervalMs);
+    Timer1_->setInterval(kTimerIntervalMs);
 
     option1_ = createButton("option1", "option", "Option", "Setting game");
     option1_->setGeometry(layout::kOption1.toRect());
@@ -179,10 +180,7 @@ void Form1::createPit(int pit) {
         label->setMask(QRegion(inside.intersected(at).translated(-at.topLeft())));
     label->setFont(kalvora::windowFont(kalvora::isStore(pit) ? layout::kStorePoints
                                                              : layout::kSmallPitPoints));
-    const kalvora::Colour colour = pit == kalvora::kPlayerOneStore   ? kalvora::kGreen
-                                   : pit == kalvora::kPlayerTwoStore ? kalvora::kLightBlue
-                                                                     : kalvora::kWhite;
-    kalvora::setForeColor(label, kalvora::toQColor(colour));
+    kalvora::setForeColor(label, kalvora::toQColor(kalvora::startingCountColour(pit)));
     label->setText(QString::fromLatin1(kalvora::text::kInitialCount));
     square->setAccessibleName(spokenPitName(pit, label->text()));
 

@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Where the main window's controls lie, in window pixels, as kalvora-layout
-prints them: the one source for every position a test aims at."""
+"""Where the main window's controls lie, in window pixels, and the colours its
+pits start in, as kalvora-layout prints them: the one source for every
+position a test aims at."""
 
 import os
+import re
 import subprocess
 
 PITS = range(1, 17)
@@ -47,8 +49,16 @@ class Layout:
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
         out = subprocess.run([tool], env=env, capture_output=True, check=True, timeout=60).stdout
         self.rects = {}
+        self.colours = {}
         for number, line in enumerate(out.decode().splitlines(), 1):
             words = line.split()
+            if words[:1] == ["colour"]:
+                if len(words) != 3 or not re.fullmatch(r"[0-9A-F]{6}", words[2]):
+                    raise ValueError("%s, line %d: expected colour NAME BBGGRR, got %r"
+                                     % (tool, number, line))
+                value = int(words[2], 16)
+                self.colours[words[1]] = (value & 0xFF, (value >> 8) & 0xFF, value >> 16)
+                continue
             if len(words) != 5 or not all(w.lstrip("-").isdigit() for w in words[1:]):
                 raise ValueError("%s, line %d: expected NAME LEFT TOP WIDTH HEIGHT, got %r"
                                  % (tool, number, line))

@@ -10,7 +10,7 @@
 // start-up floor, since an empty window never sets up fonts at all.
 
 #include "control_layout.h"
-#include "vocabulary.h"
+#include "fixed_texts.h"
 #include "window_font.h"
 
 #include <QApplication>

@@ -2,14 +2,21 @@
 // Prints where every named control of the main window lies, as the window
 // itself lays it out: one line per control, back to front,
 //   NAME LEFT TOP WIDTH HEIGHT
-// in pixels of the window's client area. Scripts and tests that need a
-// position read it here instead of writing it again.
+// in pixels of the window's client area, and then, in a block of their own,
+// the colours a pit starts in,
+//   colour NAME BBGGRR
+// as &HBBGGRR numbers, the way the replay driver prints a colour. Scripts and
+// tests that need a position or a colour read it here instead of writing it
+// again.
 
+#include "colours.h"
 #include "form1.h"
 
 #include <QApplication>
 #include <QTextStream>
 #include <QWidget>
+
+#include <utility>
 
 namespace {
 
@@ -23,6 +30,18 @@ void printControls(QTextStream& out, const QWidget& window, const QWidget& paren
             << at.height() << '\n';
         printControls(out, window, *control);
     }
+}
+
+void printColours(QTextStream& out) {
+    const std::pair<const char*, kalvora::Colour> colours[] = {
+        {"player-one", kalvora::kPlayerOneColour},
+        {"player-two", kalvora::kPlayerTwoColour},
+        {"grey", kalvora::kGrey},
+        {"white", kalvora::kWhite},
+    };
+    for (const auto& [name, colour] : colours)
+        out << "colour " << name << ' '
+            << QString::number(colour, 16).toUpper().rightJustified(6, QLatin1Char('0')) << '\n';
 }
 
 } // namespace
@@ -40,5 +59,6 @@ int main(int argc, char* argv[]) {
     QTextStream out(stdout);
     out << form.objectName() << " 0 0 " << form.width() << ' ' << form.height() << '\n';
     printControls(out, form, form);
+    printColours(out);
     return 0;
 }
