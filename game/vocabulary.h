@@ -34,9 +34,11 @@ constexpr std::size_t slot(int pit) {
     assert(isPitIndex(pit));
     return static_cast<std::size_t>(pit - 1);
 }
+// And back: the pit held at slot s.
 constexpr int pitAt(std::size_t slot) {
     return static_cast<int>(slot) + 1;
 }
+
 constexpr bool isStore(int pit) {
     return pit == kPlayerOneStore || pit == kPlayerTwoStore;
 }
