@@ -1,26 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_about.h"
 
-#include <QAccessibleWidget>
+#include "accessible_roles.h"
+#include "display_server.h"
+#include "screen_centre.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QScreen>
 
 namespace {
 // 201 x 201: the 200 x 200 picture and a one-pixel strip of button face.
 constexpr int kClientSize = 201;
 const char* const kPicture = ":/assets/about_picture.bmp";
-
-// A screen reader announces a top-level window as a frame; Qt would present a
-// plain QWidget as a client area, which readers pass over.
-QAccessibleInterface* accessibleWindow(const QString& className, QObject* object) {
-    if (className == QLatin1String("FrmAbout") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    return nullptr;
-}
 
 // Qt deletes a closed window a moment after it closes.
 QPointer<FrmAbout> loaded;
@@ -33,15 +27,13 @@ FrmAbout* FrmAbout::instance() {
 }
 
 FrmAbout::FrmAbout() : picture_(QString::fromLatin1(kPicture)) {
-    static const bool roleInstalled = (QAccessible::installFactory(accessibleWindow), true);
-    Q_UNUSED(roleInstalled);
+    installAccessibleRoles();
     // No taskbar button: a tool window, or on X11 a dialog, which Qt marks as
     // the whole program's. An X11 tool window is a "utility", which some window
     // managers place like a pop-up, ignoring its position: weston's put it in
     // the screen's corner. Frameless, it cannot be moved, resized or given an
     // icon by the window manager.
-    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
-    setWindowFlags((x11 ? Qt::Dialog : Qt::Tool) | Qt::FramelessWindowHint);
+    setWindowFlags((runsOnX11() ? Qt::Dialog : Qt::Tool) | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("About Tembrel Kalvora"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Tool windows do not keep the program alive by default; this one must,
@@ -60,11 +52,7 @@ void FrmAbout::showAbout() {
     if (!instance()) {
         loaded = new FrmAbout;
         // Shown with no owner: centred on the screen.
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame(QPoint(), loaded->size());
-            frame.moveCenter(screen->availableGeometry().center());
-            loaded->move(frame.topLeft());
-        }
+        centreOnScreen(*loaded, QGuiApplication::primaryScreen());
     }
     loaded->show();
     loaded->raise();

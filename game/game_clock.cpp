@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock counts ticks of Timer1, not the system time.
 
+#include "clock_text.h"
 #include "form1_procedures.h"
-#include "number_text.h"
 
 namespace kalvora {
 

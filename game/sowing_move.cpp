@@ -3,7 +3,8 @@
 // them round the ring. The last seed decides the rest.
 
 #include "form1_procedures.h"
-#include "number_text.h"
+
+#include <string>
 
 namespace kalvora {
 
@@ -50,7 +51,7 @@ void Form1Procedures::angka_Click(int index) {
 // All sixteen counts are shown after the sowing, changed or not.
 void Form1Procedures::showCounts() {
     for (int p = kFirstPit; p <= kPitCount; ++p)
-        display_.setPitCaption(p, numberText(state_.pits(p)));
+        display_.setPitCaption(p, std::to_string(state_.pits(p)));
     state_.storeTotals(1) = state_.pits(kPlayerOneStore);
     state_.storeTotals(2) = state_.pits(kPlayerTwoStore);
 }

@@ -3,7 +3,8 @@
 
 #include "fixed_texts.h"
 #include "form1_procedures.h"
-#include "number_text.h"
+
+#include <string>
 
 namespace kalvora {
 
@@ -15,7 +16,7 @@ void Form1Procedures::StartGame() {
     }
     for (int i = kFirstPit; i <= kPitCount; ++i) {
         state_.pits(i) = isStore(i) ? 0 : kSeedsPerPitAtStart;
-        display_.setPitCaption(i, numberText(state_.pits(i)));
+        display_.setPitCaption(i, std::to_string(state_.pits(i)));
         display_.setBoxBackColor(i, kNormalBack);
     }
     for (int i = 1; i <= 2; ++i)

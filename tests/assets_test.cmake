@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Format checks of the committed pictures under assets/; plain C++, no toolkit.
+# Format checks of the committed pictures under assets/, through Qt's image
+# readers and, for what those do not tell, the bytes themselves.
 if(NOT TARGET GTest::gtest_main)
     find_package(GTest REQUIRED)
 endif()
@@ -10,5 +11,5 @@ add_executable(kalvora_assets_tests ${CMAKE_CURRENT_LIST_DIR}/assets_test.cpp)
 target_compile_features(kalvora_assets_tests PRIVATE cxx_std_17)
 target_compile_definitions(kalvora_assets_tests
     PRIVATE KALVORA_ASSETS_DIR="${KALVORA_ASSETS_DIR_ABSOLUTE}")
-target_link_libraries(kalvora_assets_tests PRIVATE GTest::gtest_main)
+target_link_libraries(kalvora_assets_tests PRIVATE Qt6::Gui GTest::gtest_main)
 gtest_discover_tests(kalvora_assets_tests DISCOVERY_TIMEOUT 60)

@@ -2,7 +2,6 @@
 // The pit highlight that follows the pointer, and the game clock.
 
 #include "game_test_support.h"
-#include "number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -137,11 +136,6 @@ TEST(GameClock, HoursNeverOverflow) {
     g.state().clockSeconds = 59;
     g.takeLog();
     EXPECT_EQ(timeAfter(g, 1), "caption timelbl \"32768:00:00\"");
-}
-
-// Only a test position puts a negative count on the board.
-TEST(NumberText, KeepsTheSignOfANegativeCount) {
-    EXPECT_EQ(numberText(-3), "-3");
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 // must always hold checked after every single event. A failure prints the
 // seed of its sequence; KALVORA_PROPERTY_SEED=N replays that one alone.
 
+#include "clock_text.h"
 #include "form1_procedures.h"
-#include "number_text.h"
 #include "screen_model.h"
 #include "test_position.h"
 
@@ -59,7 +59,7 @@ std::string violation(const Sequence& s) {
             if (g.pits(p) < 0)
                 why << "pit " << p << " negative; ";
             if (s.captionsShown &&
-                s.screen.captions[static_cast<std::size_t>(p)] != numberText(g.pits(p)))
+                s.screen.captions[static_cast<std::size_t>(p)] != std::to_string(g.pits(p)))
                 why << "pit " << p << " shows " << s.screen.captions[static_cast<std::size_t>(p)]
                     << " but holds " << g.pits(p) << "; ";
         }

@@ -121,6 +121,8 @@ const Position kPositions[] = {
     {3, "1 0 0 0 0 1 0|0|0 0 0 0 2 0 0|0", 13, "0 0 0 0 0 1 0|0|0 0 0 0 0 1 0|2", 1},
     // emptying the other row does not end the game
     {1, "0 0 0 0 0 2 1|40|0 0 0 0 0 0 0|55", 7, "0 0 0 0 0 2 0|41|0 0 0 0 0 0 0|55", 1},
+    // a negative count, which only a test position holds, is shown with its sign
+    {1, "0 0 0 0 0 0 2|0|0 0 0 -3 0 0 0|0", 7, "0 0 0 0 0 0 0|1|1 0 0 -3 0 0 0|0", 2},
 };
 
 TEST(SowingMove, PlaysFromTestPositions) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
+#include "accessible_roles.h"
+#include "announcement.h"
 #include "auto_size_label.h"
 #include "board_arrows.h"
 #include "computer_seat.h"
@@ -15,23 +17,19 @@
 #include "picture_button.h"
 #include "pit_label.h"
 #include "pit_square.h"
-#include "screen_reader.h"
+#include "program_icon.h"
+#include "run_time_error.h"
+#include "screen_centre.h"
 #include "shape.h"
+#include "spoken_display.h"
 #include "spoken_news.h"
+#include "spoken_pit_name.h"
 #include "window_font.h"
 
 #include <QContextMenuEvent>
-#include <QCoreApplication>
-#include <QIcon>
-#include <QImageReader>
-#include <QMessageBox>
 #include <QPainter>
-#include <QScreen>
 #include <QShortcut>
-#include <QThread>
 #include <QTimer>
-
-#include <cstdlib>
 
 using kalvora::Form1Procedures;
 using kalvora::slot;
@@ -42,33 +40,6 @@ namespace {
 // The clock ticks once a second.
 constexpr int kTimerIntervalMs = 1000;
 
-// The program icon for the title bar: the icon file's 256 colour images of
-// 48, 32 and 16 pixels, and 64 pixels for a title bar on a 2x screen. X11
-// copies every size into the window's icon property, so the 128 and 256
-// pixel images are left out: launchers and task switchers take the
-// installed icon files, and those two were most of the icon's decoding.
-QIcon programIcon() {
-    QIcon icon;
-    const auto add = [&icon](const QString& path, const char* format) {
-        QImageReader file(path, format);
-        // Told the format and not to guess, the reader loads that one image
-        // plugin, or none for PNG; QIcon::addFile would load every plugin
-        // installed to ask each whether it reads the file.
-        file.setAutoDetectImageFormat(false);
-        // The icon file holds its 256 colour images first; the 16 colour
-        // ones of the same sizes that follow are left undecoded (addPixmap
-        // would let them replace the others).
-        do {
-            if (icon.availableSizes().contains(file.size()))
-                break;
-            icon.addPixmap(QPixmap::fromImage(file.read()));
-        } while (file.jumpToNextImage());
-    };
-    add(QStringLiteral(":/assets/kalvora.ico"), "ico");
-    add(QStringLiteral(":/assets/kalvora-64.png"), "png");
-    return icon;
-}
-
 } // namespace
 
 Form1::Form1(QWidget* parent)
@@ -77,13 +48,12 @@ Form1::Form1(QWidget* parent)
                           Qt::WindowCloseButtonHint),
       background_(std::make_unique<Picture>(QStringLiteral(":/assets/background.bmp"))),
       state_(std::make_unique<kalvora::GameState>()) {
-    static const bool rolesInstalled = (installAccessibleRoles(), true);
-    Q_UNUSED(rolesInstalled);
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tembrel - Kalvoro 1.0"));
+    installAccessibleRoles();
+    setObjectName(QLatin1String(layout::kForm1.name));
+    setWindowTitle(QLatin1String(layout::kForm1.words));
     // A fixed border: the size hints pin the window, so it cannot be resized
     // or maximized.
-    setFixedSize(layout::kClientArea.toRect().size());
+    setFixedSize(layout::kForm1.toRect().size());
 
     createControls();
 
@@ -100,7 +70,7 @@ Form1::Form1(QWidget* parent)
     wireEvents();
     wireMenu();
 
-    centreOnScreen();
+    centreOnScreen(*this, screen());
     new1_->setFocus();
 
     forward(&Form1Procedures::Form_Load);
@@ -114,41 +84,30 @@ Form1::~Form1() {
 // Created back to front: each control is drawn over those made before it, and
 // the Tab key visits the ones that take the focus in the same order.
 void Form1::createControls() {
-    auto place = [](QWidget* control, const char* name, const layout::Twips& at) {
-        control->setObjectName(QLatin1String(name));
-        control->setGeometry(at.toRect());
+    auto place = [](QWidget* control, const layout::Control& row) {
+        control->setObjectName(QLatin1String(row.name));
+        control->setGeometry(row.toRect());
     };
     using kalvora::toQColor;
-    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kPlayerTwoColour), 1, this), "Shape1",
+    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kPlayerTwoColour), 1, this),
           layout::kShape1);
-    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kPlayerOneColour), 1, this), "Shape2",
+    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kPlayerOneColour), 1, this),
           layout::kShape2);
     place(new Shape(Shape::Kind::RoundedRectangle, toQColor(kalvora::kPanelColour), 2, this),
-          "Shape3", layout::kShape3);
+          layout::kShape3);
 
     const QColor buttonText = palette().color(QPalette::ButtonText);
-    playerlbl_[0] = createFreeLabel("playerlbl1", kalvora::text::kPlayerLabelOne,
-                                    layout::kPlayerLabelPoints, buttonText);
-    playerlbl_[0]->move(layout::kPlayerlbl1.toRect().topLeft());
-    playerlbl_[1] = createFreeLabel("playerlbl2", kalvora::text::kPlayerLabelTwo,
-                                    layout::kPlayerLabelPoints, buttonText);
-    playerlbl_[1]->move(layout::kPlayerlbl2.toRect().topLeft());
-    statuslbl_ = createFreeLabel("statuslbl", kalvora::text::kWelcome, layout::kTimeAndStatusPoints,
+    playerlbl_[0] = createFreeLabel(layout::kPlayerlbl1, layout::kPlayerLabelPoints, buttonText);
+    playerlbl_[1] = createFreeLabel(layout::kPlayerlbl2, layout::kPlayerLabelPoints, buttonText);
+    statuslbl_ = createFreeLabel(layout::kStatuslbl, layout::kTimeAndStatusPoints,
                                  toQColor(kalvora::kStatusColour));
-    statuslbl_->move(layout::kStatuslbl.toRect().topLeft());
-    // The line a new player reads first; a mouse player learns the key here.
-    statuslbl_->setToolTip(QStringLiteral("Press F1 for how to play"));
-    timelbl_ = createFreeLabel("timelbl", kalvora::text::kInitialClock,
-                               layout::kTimeAndStatusPoints, toQColor(kalvora::kClockColour));
+    timelbl_ = createFreeLabel(layout::kTimelbl, layout::kTimeAndStatusPoints,
+                               toQColor(kalvora::kClockColour));
     timelbl_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    timelbl_->move(layout::kTimelbl.toRect().topLeft());
 
-    new1_ = createButton("new1", "new", "Play Game", "Start the game !!");
-    new1_->setGeometry(layout::kNew1.toRect());
-    stop1_ = createButton("stop1", "stop", "Stop Game", "Stop the game !!");
-    stop1_->setGeometry(layout::kStop1.toRect());
-    about1_ = createButton("about1", "about", "About ?", "Who am I ??");
-    about1_->setGeometry(layout::kAbout1.toRect());
+    new1_ = createButton(layout::kNew1);
+    stop1_ = createButton(layout::kStop1);
+    about1_ = createButton(layout::kAbout1);
 
     for (int pit : layout::kSquaresBehindOption1)
         createPit(pit);
@@ -157,8 +116,7 @@ void Form1::createControls() {
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(kTimerIntervalMs);
 
-    option1_ = createButton("option1", "option", "Option", "Setting game");
-    option1_->setGeometry(layout::kOption1.toRect());
+    option1_ = createButton(layout::kOption1);
 
     createPit(layout::kFrontSquare);
 }
@@ -190,25 +148,28 @@ void Form1::createPit(int pit) {
 
 // A picture button has no caption: a screen reader reads the words drawn in
 // its picture instead, and its tooltip as the description.
-PictureButton* Form1::createButton(const char* name, const char* picture, const char* words,
-                                   const char* toolTip) {
-    const QString path = QStringLiteral(":/assets/%1").arg(QLatin1String(picture));
+PictureButton* Form1::createButton(const layout::Control& row) {
+    const QString path = QStringLiteral(":/assets/%1").arg(QLatin1String(row.picture));
     auto* button = new PictureButton(path + QStringLiteral(".bmp"),
                                      path + QStringLiteral("_pressed.bmp"), this);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(QLatin1String(toolTip));
-    button->setAccessibleName(QLatin1String(words));
-    button->setAccessibleDescription(QLatin1String(toolTip));
+    button->setObjectName(QLatin1String(row.name));
+    button->setGeometry(row.toRect());
+    button->setToolTip(QLatin1String(row.toolTip));
+    button->setAccessibleName(QLatin1String(row.words));
+    button->setAccessibleDescription(QLatin1String(row.toolTip));
     return button;
 }
 
-AutoSizeLabel* Form1::createFreeLabel(const char* name, const char* text, double points,
+AutoSizeLabel* Form1::createFreeLabel(const layout::Control& row, double points,
                                       const QColor& colour) {
     auto* label = new AutoSizeLabel(this);
-    label->setObjectName(QLatin1String(name));
+    label->setObjectName(QLatin1String(row.name));
     label->setFont(kalvora::windowFont(points));
     kalvora::setForeColor(label, colour);
-    label->setCaption(QLatin1String(text));
+    label->setCaption(QLatin1String(row.words));
+    if (row.toolTip)
+        label->setToolTip(QLatin1String(row.toolTip));
+    label->move(row.toRect().topLeft());
     return label;
 }
 
@@ -345,35 +306,18 @@ void Form1::forward(const std::function<void(Form1Procedures&)>& procedure) {
             updateMenu();
         }
     } catch (const std::exception& error) {
-        endWithRunTimeError(error.what());
+        Timer1_->stop();
+        endWithRunTimeError(this, error.what());
     }
 }
 
-// The frame is centred, title bar included. A window manager frames the window
-// only once it is up, so that first frame is centred again when it is known.
-void Form1::centreOnScreen() {
-    if (QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-}
-
+// A window manager frames the window only once it is up, so that first frame
+// is centred again when it is known.
 void Form1::moveEvent(QMoveEvent*) {
     if (!frameCentred_ && frameGeometry() != geometry()) {
         frameCentred_ = true;
-        centreOnScreen();
+        centreOnScreen(*this, screen());
     }
-}
-
-void Form1::endWithRunTimeError(const char* what) {
-    Timer1_->stop();
-    QMessageBox::critical(this, QCoreApplication::applicationName(), QString::fromUtf8(what));
-    // Before the event loop runs there is no loop to leave.
-    if (QThread::currentThread()->loopLevel() > 0)
-        QCoreApplication::exit(1);
-    else
-        std::exit(1);
 }
 
 void Form1::paintEvent(QPaintEvent*) {

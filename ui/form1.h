@@ -27,6 +27,9 @@ class SpokenDisplay;
 namespace kalvora {
 class Form1Procedures;
 struct GameState;
+namespace layout {
+struct Control;
+}
 } // namespace kalvora
 
 class Form1 : public QWidget {
@@ -59,17 +62,14 @@ protected:
 private:
     void createControls();
     void createPit(int pit);
-    PictureButton* createButton(const char* name, const char* picture, const char* words,
-                                const char* toolTip);
-    AutoSizeLabel* createFreeLabel(const char* name, const char* text, double points,
+    PictureButton* createButton(const kalvora::layout::Control& row);
+    AutoSizeLabel* createFreeLabel(const kalvora::layout::Control& row, double points,
                                    const QColor& colour);
     void wireEvents();
     void wireMenu();
     void showHint(int pit);
     void updateMenu();
     void forward(const std::function<void(kalvora::Form1Procedures&)>& procedure);
-    void endWithRunTimeError(const char* what);
-    void centreOnScreen();
 
     std::array<PitSquare*, kalvora::kPitCount> box_{};
     std::array<PitLabel*, kalvora::kPitCount> angka_{};

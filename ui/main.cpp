@@ -4,6 +4,7 @@
 
 #include "application_facts.h"
 #include "command_line.h"
+#include "display_server.h"
 #include "form1.h"
 #include "wayland_size_guard.h"
 

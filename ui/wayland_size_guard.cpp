@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wayland_size_guard.h"
 
+#include "display_server.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
@@ -17,10 +19,6 @@ bool isToplevelSurface(const QWidget* widget) {
 }
 
 } // namespace
-
-bool runsOnWayland() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
 
 void WaylandSizeGuard::installIfWayland() {
     if (runsOnWayland())

@@ -10,10 +10,6 @@
 
 #include <QObject>
 
-// Whether the application runs on a Wayland compositor (Qt's "wayland" or
-// "wayland-egl" platform), not through X11.
-bool runsOnWayland();
-
 class WaylandSizeGuard : public QObject {
 public:
     // Watches every window of the application where it runs on Wayland.

@@ -108,8 +108,8 @@ void AccessibilityTest::pits() {
 void AccessibilityTest::buttons_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
-    for (const ButtonFacts& button : kButtons)
-        QTest::newRow(button.name) << button.words << button.toolTip;
+    for (const kalvora::layout::Control* button : kalvora::layout::kPictureButtons)
+        QTest::newRow(button->name) << QString(button->words) << QString(button->toolTip);
 }
 
 void AccessibilityTest::buttons() {
@@ -147,7 +147,7 @@ void AccessibilityTest::windows() {
     Form1 form;
     QAccessibleInterface* main = accessible(&form);
     QCOMPARE(main->role(), QAccessible::Window);
-    QCOMPARE(main->text(QAccessible::Name), QStringLiteral("Tembrel - Kalvoro 1.0"));
+    QCOMPARE(main->text(QAccessible::Name), QLatin1String(kalvora::layout::kForm1.words));
 
     FrmAbout::showAbout();
     FrmAbout* about = FrmAbout::instance();

@@ -30,13 +30,6 @@ from gi.repository import GLib  # noqa: E402
 from monkey import Monkey  # noqa: E402
 from window_layout import Layout  # noqa: E402
 
-TITLE = "Tembrel - Kalvoro 1.0"
-BUTTONS = {
-    "Play Game": "Start the game !!",
-    "Stop Game": "Stop the game !!",
-    "Option": "Setting game",
-    "About ?": "Who am I ??",
-}
 WAIT = 30
 
 
@@ -67,8 +60,10 @@ def check_start_up(reader):
     check(reader.frame.getRole() == pyatspi.ROLE_FRAME, "the main window is no frame")
     controls = [reader.frame.getChildAtIndex(i) for i in range(reader.frame.childCount)]
     buttons = {c.name: c for c in controls if c.getRole() == pyatspi.ROLE_PUSH_BUTTON}
-    check(sorted(buttons) == sorted(BUTTONS), "buttons read as %r" % sorted(buttons))
-    for name, description in BUTTONS.items():
+    # Each button reads as its words, with its tooltip as the description.
+    expected = dict(reader.layout.texts[name] for name in reader.layout.buttons)
+    check(sorted(buttons) == sorted(expected), "buttons read as %r" % sorted(buttons))
+    for name, description in expected.items():
         check(buttons[name].description == description,
               "%r describes itself as %r" % (name, buttons[name].description))
         check(buttons[name].getState().contains(pyatspi.STATE_FOCUSABLE),
@@ -89,11 +84,12 @@ def check_squares(reader):
 def main():
     if len(sys.argv) != 4:
         sys.exit("usage: atspi_reader.py kalvora kalvora-replay kalvora-layout")
-    game, replay, layout = sys.argv[1:]
+    game, replay, layout_tool = sys.argv[1:]
     session = ds.Session()
     program = session.launch([game], "game.log")
-    window = session.wait_for_window(r"^Tembrel - Kalvoro 1\.0$", WAIT)
-    reader = board.WindowReader(session, Layout(layout), window, program.pid, WAIT)
+    layout = Layout(layout_tool)
+    window = session.wait_for_window(layout.title_pattern, WAIT)
+    reader = board.WindowReader(session, layout, window, program.pid, WAIT)
     check_start_up(reader)
     monkey = Monkey(session, program, window, reader, None, replay, session.dir, WAIT)
 
@@ -107,7 +103,7 @@ def main():
 
     pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
     session.input("windowfocus", "--sync", window)
-    reader.wait_active(TITLE, WAIT)
+    reader.wait_active(layout.title, WAIT)
 
     def key(name, *script):
         session.input("key", "--window", 0, name)

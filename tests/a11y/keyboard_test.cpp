@@ -5,7 +5,7 @@
 
 #include "form1_test_support.h"
 
-#include "screen_reader.h"
+#include "announcement.h"
 
 #include <QDialog>
 #include <QMenu>

@@ -115,7 +115,11 @@ rect angka16
 sharper store-count "$x" "$y" "$w" "$h"
 rect statuslbl
 sharper status-line "$x" "$y" "$w" "$h"
-sharper title 10 12 190 36
-sharper maker 280 282 110 14
+# The raised letters' cast shadow reaches two pixels past them, the light
+# under the pressed-in ones one pixel.
+rect background.title
+sharper title $((x - 2)) $((y - 2)) $((w + 4)) $((h + 4))
+rect background.maker
+sharper maker $((x - 1)) $((y - 1)) $((w + 2)) $((h + 3))
 
 echo "PASS"

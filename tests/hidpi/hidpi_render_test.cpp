@@ -136,15 +136,19 @@ void HighDensityTest::picturesArePixelForPixel_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("area"); // in the picture, logical pixels
     QTest::addColumn<QPoint>("at");  // where the picture's corner is in the control
-    QTest::newRow("background: the title") << "background"
-                                           << "" << QRect(5, 10, 205, 40) << QPoint(0, 0);
-    QTest::newRow("background: the maker's name") << "background"
-                                                  << "" << QRect(280, 280, 110, 15) << QPoint(0, 0);
+    // The raised letters' cast shadow reaches two pixels past them, the light
+    // under the pressed-in ones one pixel.
+    QTest::newRow("background: the title")
+        << "background"
+        << "" << kalvora::layout::kTitle.adjusted(-2, -2, 2, 2) << QPoint(0, 0);
+    QTest::newRow("background: the maker's name")
+        << "background"
+        << "" << kalvora::layout::kMakerName.adjusted(-1, -1, 1, 2) << QPoint(0, 0);
     // A 73 x 33 button centres its 70 x 30 picture one pixel in.
-    QTest::newRow("new1") << "new"
-                          << "new1" << QRect(5, 5, 60, 20) << QPoint(1, 1);
-    QTest::newRow("stop1") << "stop"
-                           << "stop1" << QRect(5, 5, 60, 20) << QPoint(1, 1);
+    for (const kalvora::layout::Control* button :
+         {&kalvora::layout::kNew1, &kalvora::layout::kStop1})
+        QTest::newRow(button->name) << QString(button->picture) << QString(button->name)
+                                    << QRect(5, 5, 60, 20) << QPoint(1, 1);
     QTest::newRow("about window") << "about_picture"
                                   << "about" << QRect(0, 0, 200, 200) << QPoint(0, 0);
 }

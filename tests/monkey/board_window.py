@@ -11,7 +11,6 @@ import time
 
 from window_layout import PITS, Rect
 
-TITLE = "Tembrel - Kalvoro 1.0"
 WELCOME = "Welcome to Kalvoro 1.0"
 
 NEUTRAL = (10, 150)  # plain background left of store 16
@@ -101,10 +100,10 @@ class WindowReader:
         while time.monotonic() < deadline:
             for i in range(self.app.childCount):
                 child = self.app.getChildAtIndex(i)
-                if child is not None and child.name == TITLE:
+                if child is not None and child.name == self.layout.title:
                     return child
             time.sleep(0.1)
-        raise AssertionError("no accessible window named %r" % TITLE)
+        raise AssertionError("no accessible window named %r" % self.layout.title)
 
     def _extents(self, accessible):
         x, y, w, h = accessible.queryComponent().getExtents(self._pyatspi.DESKTOP_COORDS)

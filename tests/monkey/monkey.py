@@ -39,7 +39,6 @@ from window_layout import Layout, Rect  # noqa: E402
 SETTINGS_TITLE = r"^Sorry\.\.\.$"
 SETTINGS_PROMPT = "Sorry, masih dalam proyek !!"
 ABOUT_TITLE = r"^About Tembrel Kalvora$"
-MAIN_TITLE = r"^Tembrel - Kalvoro 1\.0$"
 ERROR_TITLE = r"^Kalvora$"  # a run-time error's message, headed by the program's name
 
 # Keys that type a character close the about window; these type none.
@@ -442,7 +441,7 @@ def close_game(session, monkey, rng, wait):
     if with_about:
         monkey.click_button("about1")
     session.request_close(monkey.window)
-    session.wait_until_gone(MAIN_TITLE, wait)
+    session.wait_until_gone(monkey.layout.title_pattern, wait)
     if with_about:
         try:
             monkey.reader.ping_program()
@@ -492,9 +491,9 @@ def main():
     monkey = None
     try:
         game = session.launch([args.game], "game.log")
-        window = session.wait_for_window(MAIN_TITLE, args.wait)
-        reader = board.WindowReader(session, Layout(args.layout), window, game.pid,
-                                    args.wait)
+        layout = Layout(args.layout)
+        window = session.wait_for_window(layout.title_pattern, args.wait)
+        reader = board.WindowReader(session, layout, window, game.pid, args.wait)
         monkey = Monkey(session, game, window, reader, rng, args.replay, session.dir, args.wait)
         sent, seconds = monkey.run(args.events, args.checkpoint_every, args.max_seconds)
         with_about = close_game(session, monkey, rng, args.wait)

@@ -25,14 +25,13 @@ import board_window as board  # noqa: E402
 import display_session as ds  # noqa: E402
 from window_layout import Layout  # noqa: E402
 
-MAIN_TITLE = r"^Tembrel - Kalvoro 1\.0$"
 ERROR_TITLE = r"^Kalvora$"  # the program's name heads its error messages
 
 
 def run(args, session):
     game = session.launch([args.testbed], "testbed.log")
-    window = session.wait_for_window(MAIN_TITLE, args.wait)
     layout = Layout(args.layout)
+    window = session.wait_for_window(layout.title_pattern, args.wait)
     reader = board.WindowReader(session, layout, window, game.pid, args.wait)
     ox, oy = reader.origin
     hit = layout.label_hit(15)

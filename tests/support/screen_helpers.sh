@@ -5,8 +5,6 @@
 # Positions are window pixels and colours the pits' own, as kalvora-layout
 # prints them.
 
-main_title='^Tembrel - Kalvoro 1\.0$'
-
 fail() { echo "FAIL: $*"; exit 1; }
 
 # Clicks and screenshots go to the display given; only a private one is safe.
@@ -33,8 +31,13 @@ window_named() {
         xdotool search --onlyvisible --name "$1" | head -n 1
 }
 
+# The layout into $layout, and the main window's title as a pattern for
+# window_named into $main_title.
 read_layout() {
     layout=$(QT_QPA_PLATFORM=offscreen "$1") || fail "$1 could not lay the window out"
+    _title=$(QT_QPA_PLATFORM=offscreen "$1" --texts | awk -F '\t' '$1 == "Form1" { print $2 }')
+    [ -n "$_title" ] || fail "$1 --texts gives the main window no title"
+    main_title="^$(printf '%s' "$_title" | sed 's/[].[\\*^$]/\\&/g')\$"
 }
 
 # Control $1's rectangle into x, y, w and h, and its centre into cx and cy.

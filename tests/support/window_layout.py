@@ -43,7 +43,8 @@ class Rect:
 
 
 class Layout:
-    """Where the main window's controls lie, as kalvora-layout prints them."""
+    """Where the main window's controls lie, as kalvora-layout prints them,
+    and the words they show or speak, as kalvora-layout --texts prints them."""
 
     def __init__(self, tool):
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
@@ -63,6 +64,18 @@ class Layout:
                 raise ValueError("%s, line %d: expected NAME LEFT TOP WIDTH HEIGHT, got %r"
                                  % (tool, number, line))
             self.rects[words[0]] = Rect(*map(int, words[1:]))
+        self.texts = {}
+        out = subprocess.run([tool, "--texts"], env=env, capture_output=True, check=True,
+                             timeout=60).stdout
+        for number, line in enumerate(out.decode().splitlines(), 1):
+            words = line.split("\t")
+            if len(words) != 3:
+                raise ValueError("%s --texts, line %d: expected NAME, WORDS and TOOLTIP apart "
+                                 "by tabs, got %r" % (tool, number, line))
+            self.texts[words[0]] = (words[1], words[2])
+        self.title = self.texts["Form1"][0]
+        # The title as a pattern that matches it alone, for window searches.
+        self.title_pattern = "^" + re.escape(self.title) + "$"
         self.window = self.rects["Form1"]
         self.buttons = {name: self.rects[name] for name in ("new1", "stop1", "option1", "about1")}
         self.bands = {name: self.rects[name] for name in ("Shape1", "Shape2", "Shape3")}

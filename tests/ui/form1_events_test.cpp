@@ -2,6 +2,7 @@
 // The main window's wiring: its controls reach the rules, and what the rules
 // show reaches the controls. The rules themselves are the rules' tests' work.
 
+#include "announcement.h"
 #include "application_facts.h"
 #include "command_line.h"
 #include "control_colours.h"
@@ -11,7 +12,6 @@
 #include "game_menu.h"
 #include "game_state.h"
 #include "played_games.h"
-#include "screen_reader.h"
 #include "test_position.h"
 
 #include <QElapsedTimer>

@@ -36,7 +36,7 @@ private slots:
 
 void Form1LayoutTest::window() {
     Form1 form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Tembrel - Kalvoro 1.0"));
+    QCOMPARE(form.windowTitle(), QLatin1String(layout::kForm1.words));
     QCOMPARE(form.size(), QSize(400, 300));
     QCOMPARE(form.minimumSize(), QSize(400, 300));
     QCOMPARE(form.maximumSize(), QSize(400, 300));
@@ -235,8 +235,8 @@ void Form1LayoutTest::tabOrder() {
 void Form1LayoutTest::buttons_data() {
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("toolTip");
-    for (const ButtonFacts& button : kButtons)
-        QTest::newRow(button.name) << button.picture << button.toolTip;
+    for (const layout::Control* button : layout::kPictureButtons)
+        QTest::newRow(button->name) << QString(button->picture) << QString(button->toolTip);
 }
 
 // The middle of `picture` appears centred on `face`, or one pixel down and to

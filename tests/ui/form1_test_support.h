@@ -43,19 +43,14 @@ struct Placement {
 
 inline QList<Placement> placements() {
     namespace layout = kalvora::layout;
-    QList<Placement> all{
-        {"Shape1", layout::kShape1.toRect()},
-        {"Shape2", layout::kShape2.toRect()},
-        {"Shape3", layout::kShape3.toRect()},
-        {"new1", layout::kNew1.toRect()},
-        {"stop1", layout::kStop1.toRect()},
-        {"option1", layout::kOption1.toRect()},
-        {"about1", layout::kAbout1.toRect()},
-        {"timelbl", layout::kTimelbl.toRect(), true},
-        {"statuslbl", layout::kStatuslbl.toRect(), true},
-        {"playerlbl1", layout::kPlayerlbl1.toRect(), true},
-        {"playerlbl2", layout::kPlayerlbl2.toRect(), true},
+    QList<Placement> all;
+    const auto add = [&all](const auto& rows, bool sizesToText) {
+        for (const layout::Control* row : rows)
+            all.append({row->name, row->toRect(), sizesToText});
     };
+    add(layout::kShapes, false);
+    add(layout::kPictureButtons, false);
+    add(layout::kFreeLabels, true);
     const QPoint inside(layout::kSquareEdge, layout::kSquareEdge);
     for (int pit = 1; pit <= kalvora::kPitCount; ++pit) {
         all.append({QStringLiteral("box%1").arg(pit), layout::kBoxes[kalvora::slot(pit)].toRect()});
@@ -64,21 +59,6 @@ inline QList<Placement> placements() {
     }
     return all;
 }
-
-// The four picture buttons: the words drawn in their pictures and their
-// tooltips.
-struct ButtonFacts {
-    const char* name;
-    const char* picture;
-    const char* words;
-    const char* toolTip;
-};
-inline const ButtonFacts kButtons[] = {
-    {"new1", "new", "Play Game", "Start the game !!"},
-    {"stop1", "stop", "Stop Game", "Stop the game !!"},
-    {"option1", "option", "Option", "Setting game"},
-    {"about1", "about", "About ?", "Who am I ??"},
-};
 
 // "new1", "stop1", "option1", "about1": a click on the button; "angkaN": a
 // click on pit N's label; "moveN": the pointer moves onto pit N's label.

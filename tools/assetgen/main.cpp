@@ -57,9 +57,9 @@ int main(int argc, char** argv) {
     saveBmp(dir, QStringLiteral("background"), assetgen::drawBackground(1),
             assetgen::drawBackground(2));
     for (const assetgen::ButtonPicture& b : assetgen::buttonPictures()) {
-        saveBmp(dir, b.fileStem, assetgen::drawButton(b, false, 1),
-                assetgen::drawButton(b, false, 2));
-        saveBmp(dir, b.fileStem + QStringLiteral("_pressed"), assetgen::drawButton(b, true, 1),
+        const QString stem = QLatin1String(b.control.picture);
+        saveBmp(dir, stem, assetgen::drawButton(b, false, 1), assetgen::drawButton(b, false, 2));
+        saveBmp(dir, stem + QStringLiteral("_pressed"), assetgen::drawButton(b, true, 1),
                 assetgen::drawButton(b, true, 2));
     }
     saveBmp(dir, QStringLiteral("about_picture"), assetgen::drawAboutPicture(1),

@@ -82,12 +82,13 @@ bool loadFonts(QString* error) {
 }
 
 QImage drawBackground(double scale) {
-    QImage img = marble(kalvora::layout::kClientArea.toRect().size(), scale);
+    namespace layout = kalvora::layout;
+    QImage img = marble(layout::kClientArea.toRect().size(), scale);
     const QSize px = img.size();
 
     // The board panel: a raised slab, a shade lighter, with a soft shadow
     // falling to the bottom right.
-    const QRectF panel(20, 60, 358, 175);
+    const QRectF panel(layout::kBoardPanel);
     constexpr double panelRadius = 12.0;
     darken(img, scale, [&](double x, double y) {
         const double outside = smoothstep(-0.5, 0.5, roundedRectDistance(x, y, panel, panelRadius));
@@ -100,7 +101,7 @@ QImage drawBackground(double scale) {
     shadeRelief(img, roundedSlab(px, scale, panel, panelRadius, 3.0), scale, 0.55);
 
     // The status strip: a lower slab running off the left and bottom edges.
-    const QRectF strip(-20, 278, 252, 50);
+    const QRectF strip(layout::kStatusStrip);
     constexpr double stripRadius = 6.0;
     lighten(img, scale, [&](double x, double y) {
         return 0.22 * smoothstep(0.5, -0.5, roundedRectDistance(x, y, strip, stripRadius));
@@ -115,7 +116,8 @@ QImage drawBackground(double scale) {
     // The game's name, raised out of the stone.
     QFont titleFont = font(46, true);
     titleFont.setLetterSpacing(QFont::AbsoluteSpacing, 1.0);
-    const QPainterPath title = textOutline(QStringLiteral("Kalvora"), titleFont, QPointF(12, 13));
+    const QPainterPath title =
+        textOutline(QStringLiteral("Kalvora"), titleFont, layout::kTitle.topLeft());
     const HeightMap titleHeight =
         heightFromDrawing(px, scale, 0.8, 1.8, [&](QPainter& p) { p.fillPath(title, Qt::white); });
     // A faint cast shadow to the bottom right lifts the letters off the stone.
@@ -145,8 +147,9 @@ QImage drawBackground(double scale) {
         const QFont f = font(11 * scale, true);
         const QString maker = QStringLiteral("Tembrel International");
         const QFontMetricsF fm(f);
-        const QPointF at(std::round(392 * scale - fm.horizontalAdvance(maker)),
-                         std::round(294 * scale));
+        const QPoint end = layout::kMakerName.bottomRight() + QPoint(1, 1);
+        const QPointF at(std::round(end.x() * scale - fm.horizontalAdvance(maker)),
+                         std::round(end.y() * scale));
         p.setFont(f);
         p.setPen(QColor(255, 255, 255, 190));
         p.drawText(at + QPointF(0, scale), maker);
@@ -159,14 +162,10 @@ QImage drawBackground(double scale) {
 const std::vector<ButtonPicture>& buttonPictures() {
     using namespace kalvora::layout;
     static const std::vector<ButtonPicture> list = {
-        {QStringLiteral("new"), QStringLiteral("Play Game"), QColor(0x40, 0x88, 0xff),
-         kNew1.toRect()},
-        {QStringLiteral("stop"), QStringLiteral("Stop Game"), QColor(0xd8, 0x10, 0x10),
-         kStop1.toRect()},
-        {QStringLiteral("option"), QStringLiteral("Option"), QColor(0x10, 0x28, 0xc8),
-         kOption1.toRect()},
-        {QStringLiteral("about"), QStringLiteral("About ?"), QColor(0xc8, 0x00, 0xc8),
-         kAbout1.toRect()},
+        {kNew1, QColor(0x40, 0x88, 0xff)},
+        {kStop1, QColor(0xd8, 0x10, 0x10)},
+        {kOption1, QColor(0x10, 0x28, 0xc8)},
+        {kAbout1, QColor(0xc8, 0x00, 0xc8)},
     };
     return list;
 }
@@ -174,8 +173,8 @@ const std::vector<ButtonPicture>& buttonPictures() {
 QImage drawButton(const ButtonPicture& button, bool pressed, double scale) {
     // The same stone the button covers on the window, so faces and background
     // agree: centred across the button, just under its two-pixel bevel.
-    const QPointF stone(button.onWindow.center().x() - kButtonFace.width() / 2,
-                        button.onWindow.top() + 2);
+    const QRect onWindow = button.control.toRect();
+    const QPointF stone(onWindow.center().x() - kButtonFace.width() / 2, onWindow.top() + 2);
     QImage img = marble(kButtonFace, scale, stone);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -184,7 +183,8 @@ QImage drawButton(const ButtonPicture& button, bool pressed, double scale) {
     // three pixels a narrower button clips from each side.
     QFont f = font(12 * scale, true);
     f.setStretch(90);
-    drawCentredText(p, button.label, f, QRectF(0, 0, img.width(), img.height()),
+    drawCentredText(p, QLatin1String(button.control.words), f,
+                    QRectF(0, 0, img.width(), img.height()),
                     pressed ? button.pressedInk : QColor(Qt::black));
     return img;
 }
@@ -311,16 +311,14 @@ void drawArrowhead(QPainter& p, QPointF tip, double direction, const QColor& ink
 QImage drawBoardDiagram(double scale) {
     using namespace kalvora;
     using namespace kalvora::layout;
-    // The window's pixel at the picture's top-left corner: the bands with a
-    // line of text above and below them.
-    const QPointF origin(20, 66);
+    const QPointF origin(kBoardDiagramCorner);
     QImage img(static_cast<int>(std::lround(360 * scale)),
                static_cast<int>(std::lround(176 * scale)), QImage::Format_RGB32);
     img.fill(QColor(0xf4, 0xf2, 0xec));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const auto place = [&](const Twips& control) {
+    const auto place = [&](const auto& control) {
         const QRectF r = QRectF(control.toRect()).translated(-origin);
         return QRectF(r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale);
     };

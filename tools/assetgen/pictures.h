@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "control_layout.h"
+
 #include <QColor>
 #include <QImage>
-#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -17,11 +18,11 @@ bool loadFonts(QString* error);
 // Window background, the size of the window's client area at scale 1.
 QImage drawBackground(double scale);
 
+// The button's row of the window's controls table gives its file stem, its
+// words and where it sits, to cut the same stone.
 struct ButtonPicture {
-    QString fileStem; // e.g. "new"
-    QString label;
+    const kalvora::layout::Control& control;
     QColor pressedInk;
-    QRect onWindow; // where the button sits, to pick the same stone
 };
 
 const std::vector<ButtonPicture>& buttonPictures();

@@ -1,32 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What a screen reader is told beyond each control's own text: the roles of
-// the window and the squares, a square's name with its count, and the status
-// line spoken after each event that changed the board, wherever the focus is.
+// The window's display as a screen reader hears it.
 
 #include "qt_display.h"
 
 #include <QString>
-#include <QWidget>
 
-// Makes the window read as a frame, each square as a panel and an
-// Announcement as a notification. Once per program, before the first window.
-void installAccessibleRoles();
-
-// "Player one, pit 3, 7 seeds": the pit's name and the count its label shows.
-QString spokenPitName(int pit, const QString& count,
-                      kalvora::Player secondSeat = kalvora::PlayerTwo);
-
-// A notification that a screen reader speaks each time it appears, wherever
-// the focus is: over AT-SPI, Orca announces a notification that starts
-// showing. One pixel wide, it takes no pointer and no focus and draws nothing.
-class Announcement : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit Announcement(QWidget* parent);
-    void announce(const QString& text);
-};
+class Announcement;
 
 // The window's display, and news for the screen reader: every count it
 // writes renames its square, and finishEvent() announces the status line if

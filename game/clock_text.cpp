@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "number_text.h"
+#include "clock_text.h"
 
 namespace kalvora {
 
-std::string numberText(long long value) {
-    return std::to_string(value);
-}
-
 namespace {
 std::string twoDigits(long long value) {
-    std::string digits = numberText(value);
+    std::string digits = std::to_string(value);
     return value < 10 ? "0" + digits : digits;
 }
 } // namespace

@@ -1,56 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screen_reader.h"
+#include "spoken_display.h"
 
+#include "announcement.h"
 #include "auto_size_label.h"
 #include "fixed_texts.h"
 #include "pit_label.h"
-#include "pit_names.h"
 #include "pit_square.h"
-
-#include <QAccessibleWidget>
-
-namespace {
-
-// Qt would present the window and the squares as plain client areas, which
-// readers pass over, and has no notification of its own.
-QAccessibleInterface* accessibleRole(const QString& className, QObject* object) {
-    if (!object->isWidgetType())
-        return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String("Form1"))
-        return new QAccessibleWidget(widget, QAccessible::Window);
-    if (className == QLatin1String("PitSquare"))
-        return new QAccessibleWidget(widget, QAccessible::Grouping);
-    if (className == QLatin1String("Announcement"))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
-    return nullptr;
-}
-
-} // namespace
-
-void installAccessibleRoles() {
-    QAccessible::installFactory(accessibleRole);
-}
-
-QString spokenPitName(int pit, const QString& count, kalvora::Player secondSeat) {
-    const char* seeds = count == QLatin1String("1") ? "seed" : "seeds";
-    return QStringLiteral("%1, %2 %3")
-        .arg(QString::fromStdString(kalvora::pitName(pit, secondSeat)), count,
-             QLatin1String(seeds));
-}
-
-Announcement::Announcement(QWidget* parent) : QWidget(parent) {
-    setGeometry(0, 0, 1, 1);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-// Told to appear again, without hiding and showing the widget, which would
-// only repaint the window beneath it.
-void Announcement::announce(const QString& text) {
-    setAccessibleName(text);
-    QAccessibleEvent appeared(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&appeared);
-}
+#include "spoken_pit_name.h"
 
 SpokenDisplay::SpokenDisplay(const Controls& controls, Announcement* announcement)
     : QtDisplay(controls), box_(controls.box), angka_(controls.angka),
