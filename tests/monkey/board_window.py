@@ -9,17 +9,11 @@ Positions are window client pixels unless a name says "screen".
 import re
 import time
 
-from window_layout import PITS, Rect
+from window_layout import PITS, Rect, hex_to_rgb
 
 WELCOME = "Welcome to Kalvoro 1.0"
 
 NEUTRAL = (10, 150)  # plain background left of store 16
-
-
-def hex_to_rgb(bgr_hex):
-    """&HBBGGRR as the replay driver prints it, to (r, g, b)."""
-    value = int(bgr_hex, 16)
-    return (value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF)
 
 
 class Screen:

@@ -17,6 +17,12 @@ EDGE = 2  # the sunken edge of a square; its label is clipped to the inside
 TOOLTIP_DROP = 16
 
 
+def hex_to_rgb(bgr_hex):
+    """&HBBGGRR as the replay driver and kalvora-layout print it, to (r, g, b)."""
+    value = int(bgr_hex, 16)
+    return (value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF)
+
+
 class Rect:
     __slots__ = ("x", "y", "w", "h")
 
@@ -57,8 +63,7 @@ class Layout:
                 if len(words) != 3 or not re.fullmatch(r"[0-9A-F]{6}", words[2]):
                     raise ValueError("%s, line %d: expected colour NAME BBGGRR, got %r"
                                      % (tool, number, line))
-                value = int(words[2], 16)
-                self.colours[words[1]] = (value & 0xFF, (value >> 8) & 0xFF, value >> 16)
+                self.colours[words[1]] = hex_to_rgb(words[2])
                 continue
             if len(words) != 5 or not all(w.lstrip("-").isdigit() for w in words[1:]):
                 raise ValueError("%s, line %d: expected NAME LEFT TOP WIDTH HEIGHT, got %r"
