@@ -21,7 +21,7 @@ inline void applyTestPosition(GameState& state, const TestPosition& position) {
     state.turn = position.turn;
     state.mode = position.mode;
     for (int p = kFirstPit; p <= kPitCount; ++p)
-        state.pits(p) = position.pits[static_cast<std::size_t>(p - 1)];
+        state.pits(p) = position.pits[slot(p)];
     state.storeTotals(1) = state.pits(kPlayerOneStore);
     state.storeTotals(2) = state.pits(kPlayerTwoStore);
     state.ambil = 0;

@@ -7,15 +7,12 @@
 namespace kalvora {
 namespace {
 
-constexpr int slot(int pit) {
-    return pit - 1;
-}
-constexpr int nextSlot(int s) {
+constexpr std::size_t nextSlot(std::size_t s) {
     return (s + 1) % kPitCount;
 }
 // Small pit p faces 16 - p; in slots, s faces 14 - s.
-constexpr int oppositeSlot(int s) {
-    return slot(oppositePit(s + 1));
+constexpr std::size_t oppositeSlot(std::size_t s) {
+    return slot(oppositePit(pitAt(s)));
 }
 
 } // namespace
@@ -49,11 +46,11 @@ Sowing sow(Board& board, int pit) {
     Sowing result;
     auto& s = board.seeds;
     const Side mover = board.toMove;
-    const int ownStore = slot(storeOf(mover));
-    const int opponentStore = slot(storeOf(otherSide(mover)));
-    const int firstOwn = slot(firstPitOf(mover));
+    const std::size_t ownStore = slot(storeOf(mover));
+    const std::size_t opponentStore = slot(storeOf(otherSide(mover)));
+    const std::size_t firstOwn = slot(firstPitOf(mover));
 
-    int at = slot(pit);
+    std::size_t at = slot(pit);
     const int lifted = s[at];
     s[at] = 0;
     // Every seed but the last goes into the next pit, both stores included.
@@ -81,10 +78,11 @@ Sowing sow(Board& board, int pit) {
     at = nextSlot(at);
     if (at == opponentStore)
         at = nextSlot(at);
-    if (s[at] == 0 && static_cast<unsigned>(at - firstOwn) < static_cast<unsigned>(kRowLength)) {
+    // Below the first own slot the difference wraps round to a huge number.
+    if (s[at] == 0 && at - firstOwn < static_cast<std::size_t>(kRowLength)) {
         // Capture: the seed and the opposite pit's seeds go to the own store,
         // even when the opposite pit is empty.
-        const int opposite = oppositeSlot(at);
+        const std::size_t opposite = oppositeSlot(at);
         const int gain = 1 + s[opposite];
         if (s[ownStore] > kMaxSeeds - gain) {
             result.overflow = true;
@@ -100,7 +98,7 @@ Sowing sow(Board& board, int pit) {
         }
         ++s[at];
     }
-    result.lastPit = static_cast<std::int8_t>(at + 1);
+    result.lastPit = static_cast<std::int8_t>(pitAt(at));
     result.anotherTurn = at == ownStore;
     if (!result.anotherTurn)
         board.toMove = otherSide(mover);

@@ -36,11 +36,11 @@ constexpr int kRowLength = kPlayerOneStore - 1;
 constexpr int kMaxSeeds = 32767;
 
 struct Board {
-    std::array<std::int16_t, kPitCount> seeds{}; // seeds[p - 1] is pit p
+    std::array<std::int16_t, kPitCount> seeds{}; // seeds[slot(p)] is pit p
     Side toMove = Side::One;
 
-    std::int16_t& operator[](int pit) { return seeds[static_cast<unsigned>(pit - 1)]; }
-    std::int16_t operator[](int pit) const { return seeds[static_cast<unsigned>(pit - 1)]; }
+    std::int16_t& operator[](int pit) { return seeds[slot(pit)]; }
+    std::int16_t operator[](int pit) const { return seeds[slot(pit)]; }
 
     int store(Side side) const { return (*this)[storeOf(side)]; }
     // Seeds still in a row: at the end they count for nobody.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the commands of the main window's buttons.
 
+#include "fixed_texts.h"
 #include "form1_procedures.h"
 
 namespace kalvora {

@@ -4,11 +4,15 @@
 // in a fixed order. The Qt window applies them to widgets; the replay driver
 // and the tests record them.
 
-#include "vocabulary.h"
+#include "colours.h"
 
 #include <string_view>
 
 namespace kalvora {
+
+// msgBox's style 16: an OK button alone with the critical icon, the one kind
+// of message box the game shows.
+constexpr int kMsgBoxCritical = 16;
 
 class Display {
 public:

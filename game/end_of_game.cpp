@@ -2,6 +2,7 @@
 // The two ways a game ends: with a result when the player to move has an
 // empty row, and without one through the stop command.
 
+#include "fixed_texts.h"
 #include "form1_procedures.h"
 
 namespace kalvora {

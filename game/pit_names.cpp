@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pit_names.h"
 
+#include "fixed_texts.h"
 #include "runtime_error.h"
 #include "vocabulary.h"
 

@@ -2,6 +2,7 @@
 // A person alone: the computer in the second seat, a hint for the player to
 // move, and taking a move back.
 
+#include "fixed_texts.h"
 #include "form1_procedures.h"
 
 namespace kalvora {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spoken_news.h"
 
+#include "fixed_texts.h"
 #include "pit_names.h"
 
 namespace kalvora {

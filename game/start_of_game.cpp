@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // StartGame: the opening position, player one to move, the clock from zero.
 
+#include "fixed_texts.h"
 #include "form1_procedures.h"
 
 #include <string>

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The small vocabulary of the game: pit indices, players, colours and the
-// fixed texts. Everything that "knows" the ring's geometry lives here once.
+// The small vocabulary of the ring: pit indices, players and the geometry
+// that joins them. Everything that "knows" the ring's geometry lives here once.
 
+#include <cassert>
+#include <cstddef>
 #include <cstdint>
 
 namespace kalvora {
@@ -27,6 +29,16 @@ constexpr int kPlayerNameCount = Draw;
 constexpr bool isPitIndex(int pit) {
     return pit >= kFirstPit && pit <= kPitCount;
 }
+// An array of one entry a pit holds pit p at slot p - 1.
+constexpr std::size_t slot(int pit) {
+    assert(isPitIndex(pit));
+    return static_cast<std::size_t>(pit - 1);
+}
+// And back: the pit held at slot s.
+constexpr int pitAt(std::size_t slot) {
+    return static_cast<int>(slot) + 1;
+}
+
 constexpr bool isStore(int pit) {
     return pit == kPlayerOneStore || pit == kPlayerTwoStore;
 }
@@ -72,46 +84,5 @@ constexpr int lastOwnPit(Player turn) {
 constexpr bool isOwnSmallPit(Player turn, int pit) {
     return pit >= firstOwnPit(turn) && pit <= lastOwnPit(turn);
 }
-
-// Colours are 24-bit numbers in the &HBBGGRR order.
-using Colour = std::uint32_t;
-constexpr Colour kGrey = 0x808080;
-constexpr Colour kWhite = 0xFFFFFF;
-constexpr Colour kBlack = 0x000000;
-constexpr Colour kGreen = 0x00C000;
-constexpr Colour kLightBlue = 0xFF8080;
-constexpr Colour kLightYellow = 0x80FFFF;
-constexpr Colour kRed = 0x0000FF;
-constexpr Colour kBlue = 0xFF0000;
-
-// The two looks of a pit: normal and highlighted.
-constexpr Colour kNormalBack = kGrey;
-constexpr Colour kNormalFore = kWhite;
-constexpr Colour kHighlightBack = kWhite;
-constexpr Colour kHighlightFore = kBlack;
-
-namespace text {
-// The names of the player numbers, from PlayerOne to Draw.
-constexpr const char* kPlayerNames[kPlayerNameCount] = {"Player one", "Player two", "Computer",
-                                                        "DRAW !!"};
-constexpr const char* kTurnSuffix = " Turn";
-constexpr const char* kWinnerPrefix = "The Winner is...";
-constexpr const char* kResultPrefix = "The Result is...";
-constexpr const char* kWelcome = "Welcome to Kalvoro 1.0";
-constexpr const char* kInitialClock = "00:00:00";
-constexpr const char* kInitialCount = "00";
-// playerlbl(1) and playerlbl(2) on the middle panel; against the computer
-// playerlbl(2) shows playerNames(Computer) instead.
-constexpr const char* kPlayerLabelOne = "Player1";
-constexpr const char* kPlayerLabelTwo = "Player2";
-constexpr const char* kSettingsPrompt = "Sorry, masih dalam proyek !!";
-constexpr const char* kSettingsTitle = "Sorry...";
-} // namespace text
-
-// Message box style 16: an OK button alone with the critical icon.
-constexpr int kMsgBoxCritical = 16;
-
-// The clock ticks once a second.
-constexpr int kTimerIntervalMs = 1000;
 
 } // namespace kalvora

@@ -32,7 +32,7 @@ void RecordedGame::setup(int turn, const Pits& pits, int mode) {
 Pits RecordedGame::pits() const {
     Pits result{};
     for (int p = kFirstPit; p <= kPitCount; ++p)
-        result[static_cast<std::size_t>(p - 1)] = state_.pits(p);
+        result[slot(p)] = state_.pits(p);
     return result;
 }
 
@@ -50,7 +50,7 @@ std::vector<std::string> captionLines(const Pits& pits) {
     std::vector<std::string> lines;
     for (int p = kFirstPit; p <= kPitCount; ++p)
         lines.push_back("caption angka " + std::to_string(p) + " \"" +
-                        std::to_string(pits[static_cast<std::size_t>(p - 1)]) + "\"");
+                        std::to_string(pits[slot(p)]) + "\"");
     return lines;
 }
 

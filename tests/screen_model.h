@@ -5,6 +5,7 @@
 // the game state after every event.
 
 #include "display.h"
+#include "fixed_texts.h"
 
 #include <array>
 #include <string>
@@ -26,10 +27,8 @@ struct ScreenModel : Display {
         for (int p = kFirstPit; p <= kPitCount; ++p) {
             captions[static_cast<std::size_t>(p)] = text::kInitialCount;
             back[static_cast<std::size_t>(p)] = kGrey;
-            fore[static_cast<std::size_t>(p)] = kWhite;
+            fore[static_cast<std::size_t>(p)] = startingCountColour(p);
         }
-        fore[kPlayerOneStore] = kGreen;
-        fore[kPlayerTwoStore] = kLightBlue;
     }
 
     void setPitCaption(int pit, std::string_view t) override { captions.at(index(pit)) = t; }

@@ -42,7 +42,7 @@ TEST(SowingMove, EveryOpeningPitButTheFirstPassesTheTurnIntoTheTopRow) {
         g.form().new1_Click();
         g.form().angka_Click(pit);
         const int lastPit = pit + 7;
-        EXPECT_EQ(g.pits()[static_cast<std::size_t>(lastPit - 1)], 8);
+        EXPECT_EQ(g.pits()[slot(lastPit)], 8);
         EXPECT_EQ(g.state().turn, PlayerTwo);
         EXPECT_EQ(g.state().storeTotals(1), 1);
     }
@@ -149,8 +149,8 @@ TEST(SowingMove, CapturesTheOppositeOfEverySmallPit) {
     for (const auto& [pit, opposite] : facing) {
         SCOPED_TRACE(pit);
         Pits before{};
-        before.at(pit - 1) = 16;
-        before.at(opposite - 1) = 3;
+        before.at(slot(pit)) = 16;
+        before.at(slot(opposite)) = 3;
         const bool playerOne = pit < kPlayerOneStore;
         RecordedGame g;
         g.setup(playerOne ? 1 : 2, before);

@@ -6,6 +6,7 @@
 // window's, or for a pit label the inside of its square. The picture
 // generator includes this too, so it needs no widgets.
 
+#include "fixed_texts.h"
 #include "vocabulary.h"
 
 #include <QRect>

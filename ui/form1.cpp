@@ -8,6 +8,7 @@
 #include "computer_seat.h"
 #include "control_colours.h"
 #include "control_layout.h"
+#include "fixed_texts.h"
 #include "form1_procedures.h"
 #include "game_menu.h"
 #include "game_state.h"
@@ -31,13 +32,13 @@
 #include <QTimer>
 
 using kalvora::Form1Procedures;
+using kalvora::slot;
 namespace layout = kalvora::layout;
 
 namespace {
 
-std::size_t slot(int pit) {
-    return static_cast<std::size_t>(pit - 1);
-}
+// The clock ticks once a second.
+constexpr int kTimerIntervalMs = 1000;
 
 } // namespace
 
@@ -88,19 +89,20 @@ void Form1::createControls() {
         control->setGeometry(row.toRect());
     };
     using kalvora::toQColor;
-    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kLightBlue), 1, this),
+    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kPlayerTwoColour), 1, this),
           layout::kShape1);
-    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kGreen), 1, this), layout::kShape2);
-    place(new Shape(Shape::Kind::RoundedRectangle, toQColor(kalvora::kLightYellow), 2, this),
+    place(new Shape(Shape::Kind::Rectangle, toQColor(kalvora::kPlayerOneColour), 1, this),
+          layout::kShape2);
+    place(new Shape(Shape::Kind::RoundedRectangle, toQColor(kalvora::kPanelColour), 2, this),
           layout::kShape3);
 
     const QColor buttonText = palette().color(QPalette::ButtonText);
     playerlbl_[0] = createFreeLabel(layout::kPlayerlbl1, layout::kPlayerLabelPoints, buttonText);
     playerlbl_[1] = createFreeLabel(layout::kPlayerlbl2, layout::kPlayerLabelPoints, buttonText);
-    statuslbl_ =
-        createFreeLabel(layout::kStatuslbl, layout::kTimeAndStatusPoints, toQColor(kalvora::kBlue));
-    timelbl_ =
-        createFreeLabel(layout::kTimelbl, layout::kTimeAndStatusPoints, toQColor(kalvora::kRed));
+    statuslbl_ = createFreeLabel(layout::kStatuslbl, layout::kTimeAndStatusPoints,
+                                 toQColor(kalvora::kStatusColour));
+    timelbl_ = createFreeLabel(layout::kTimelbl, layout::kTimeAndStatusPoints,
+                               toQColor(kalvora::kClockColour));
     timelbl_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     new1_ = createButton(layout::kNew1);
@@ -112,7 +114,7 @@ void Form1::createControls() {
 
     Timer1_ = new QTimer(this);
     Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer1_->setInterval(kalvora::kTimerIntervalMs);
+    Timer1_->setInterval(kTimerIntervalMs);
 
     option1_ = createButton(layout::kOption1);
 
@@ -136,10 +138,7 @@ void Form1::createPit(int pit) {
         label->setMask(QRegion(inside.intersected(at).translated(-at.topLeft())));
     label->setFont(kalvora::windowFont(kalvora::isStore(pit) ? layout::kStorePoints
                                                              : layout::kSmallPitPoints));
-    const kalvora::Colour colour = pit == kalvora::kPlayerOneStore   ? kalvora::kGreen
-                                   : pit == kalvora::kPlayerTwoStore ? kalvora::kLightBlue
-                                                                     : kalvora::kWhite;
-    kalvora::setForeColor(label, kalvora::toQColor(colour));
+    kalvora::setForeColor(label, kalvora::toQColor(kalvora::startingCountColour(pit)));
     label->setText(QString::fromLatin1(kalvora::text::kInitialCount));
     square->setAccessibleName(spokenPitName(pit, label->text()));
 

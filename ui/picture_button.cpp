@@ -2,6 +2,7 @@
 #include "picture_button.h"
 
 #include "bevel.h"
+#include "control_colours.h"
 
 #include <QKeyEvent>
 
@@ -37,7 +38,7 @@ void PictureButton::keyReleaseEvent(QKeyEvent* event) {
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor face = palette().color(QPalette::Button);
-    const QColor shadow(0x80, 0x80, 0x80);
+    const QColor shadow = kalvora::toQColor(kalvora::kGrey);
     painter.fillRect(rect(), face);
 
     const bool down = isDown();

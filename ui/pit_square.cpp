@@ -2,6 +2,7 @@
 #include "pit_square.h"
 
 #include "bevel.h"
+#include "control_colours.h"
 #include "control_layout.h"
 
 #include <QKeyEvent>
@@ -33,7 +34,7 @@ void PitSquare::paintEvent(QPaintEvent*) {
 
     const QRect outer = rect();
     const QRect inner = outer.adjusted(1, 1, -1, -1);
-    drawBevel(painter, outer, QColor(0x80, 0x80, 0x80), QColor(0xFF, 0xFF, 0xFF));
+    drawBevel(painter, outer, kalvora::toQColor(kalvora::kGrey), QColor(0xFF, 0xFF, 0xFF));
     drawBevel(painter, inner, QColor(0x00, 0x00, 0x00), QColor(0xC0, 0xC0, 0xC0));
 
     if (keyboardFocus_ && hasFocus()) {

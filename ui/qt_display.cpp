@@ -25,7 +25,7 @@ template <typename Control>
 Control* item(const std::array<Control*, kalvora::kPitCount>& array, int pit) {
     if (!kalvora::isPitIndex(pit))
         throw kalvora::subscriptError();
-    return array[static_cast<std::size_t>(pit - 1)];
+    return array[kalvora::slot(pit)];
 }
 
 } // namespace

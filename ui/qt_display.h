@@ -16,8 +16,8 @@ class QWidget;
 class QtDisplay : public kalvora::Display {
 public:
     struct Controls {
-        std::array<PitSquare*, kalvora::kPitCount> box{};  // box(1..16) at [pit - 1]
-        std::array<PitLabel*, kalvora::kPitCount> angka{}; // angka(1..16) at [pit - 1]
+        std::array<PitSquare*, kalvora::kPitCount> box{};  // box(1..16) at [slot(pit)]
+        std::array<PitLabel*, kalvora::kPitCount> angka{}; // angka(1..16) at [slot(pit)]
         AutoSizeLabel* statuslbl = nullptr;
         AutoSizeLabel* timelbl = nullptr;
         std::array<AutoSizeLabel*, 2> playerlbl{}; // playerlbl(1..2) at [index - 1]

@@ -3,6 +3,7 @@
 
 #include "announcement.h"
 #include "auto_size_label.h"
+#include "fixed_texts.h"
 #include "pit_label.h"
 #include "pit_square.h"
 #include "spoken_pit_name.h"
@@ -13,7 +14,7 @@ SpokenDisplay::SpokenDisplay(const Controls& controls, Announcement* announcemen
 
 void SpokenDisplay::setPitCaption(int pit, std::string_view text) {
     QtDisplay::setPitCaption(pit, text); // rejects a pit outside 1..16
-    PitSquare* square = box_[static_cast<std::size_t>(pit - 1)];
+    PitSquare* square = box_[kalvora::slot(pit)];
     const QString count = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const QString name = spokenPitName(pit, count, secondSeat_);
     // A move writes all sixteen counts; only a changed one is news.
@@ -35,7 +36,7 @@ void SpokenDisplay::setPlayerCaption(int index, std::string_view text) {
                       ? kalvora::Computer
                       : kalvora::PlayerTwo;
     for (int pit = kalvora::kPlayerOneStore + 1; pit <= kalvora::kPitCount; ++pit) {
-        const auto slot = static_cast<std::size_t>(pit - 1);
+        const std::size_t slot = kalvora::slot(pit);
         box_[slot]->setAccessibleName(spokenPitName(pit, angka_[slot]->text(), secondSeat_));
     }
 }

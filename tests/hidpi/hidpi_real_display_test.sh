@@ -45,7 +45,9 @@ expect() {
         px=$((px + dx)) py=$((py + dy))
     done
 }
-green='#00C000' grey='#808080' black='#000000' yellow='#FFFF80'
+colour player-one green
+colour grey grey
+black='#000000' yellow='#FFFF80'
 
 # Square 1 across its left edge, from the green band: the outer grey line and
 # the inner black one, then the grey inside. At 2x every line is two device

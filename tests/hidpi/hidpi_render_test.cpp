@@ -5,6 +5,7 @@
 // pixel grid: pictures pixel for pixel from the sharpest drawing there is,
 // edges and borders as hard steps between two device pixels, never ramps.
 
+#include "control_colours.h"
 #include "form1_test_support.h"
 #include "frm_about.h"
 #include "picture.h"
@@ -14,6 +15,11 @@
 using namespace kalvora::testing;
 
 namespace {
+
+// A colour of the game's as the screen shows it, opaque.
+QRgb shown(kalvora::Colour colour) {
+    return kalvora::toQColor(colour).rgb();
+}
 
 qreal ratio() {
     return qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
@@ -209,8 +215,8 @@ void HighDensityTest::squareEdgesAreHardSteps_data() {
     QTest::addColumn<QPoint>("from"); // logical, just outside the square
     QTest::addColumn<QPoint>("step");
     QTest::addColumn<QList<QRgb>>("colours");
-    const QRgb green = 0xFF00C000, grey = 0xFF808080, black = 0xFF000000, white = 0xFFFFFFFF,
-               light = 0xFFC0C0C0;
+    const QRgb green = shown(kalvora::kPlayerOneColour), grey = shown(kalvora::kGrey),
+               black = 0xFF000000, white = 0xFFFFFFFF, light = 0xFFC0C0C0;
     QTest::newRow("box1 left") << "box1" << QPoint(-1, 12) << QPoint(1, 0)
                                << QList<QRgb>{green, grey, black, grey};
     QTest::newRow("box1 top") << "box1" << QPoint(16, -1) << QPoint(0, 1)
@@ -220,7 +226,7 @@ void HighDensityTest::squareEdgesAreHardSteps_data() {
     QTest::newRow("box1 bottom") << "box1" << QPoint(16, 25) << QPoint(0, -1)
                                  << QList<QRgb>{green, white, light, grey};
     QTest::newRow("box13 left") << "box13" << QPoint(-1, 12) << QPoint(1, 0)
-                                << QList<QRgb>{0xFF8080FF, grey, black, grey};
+                                << QList<QRgb>{shown(kalvora::kPlayerTwoColour), grey, black, grey};
 }
 
 void HighDensityTest::squareEdgesAreHardSteps() {
@@ -253,16 +259,16 @@ void HighDensityTest::bordersAreHardSteps_data() {
     QTest::addColumn<QPoint>("step");
     QTest::addColumn<QRgb>("fill");
     QTest::addColumn<qreal>("width"); // logical
-    QTest::newRow("Shape1 top") << "Shape1" << QPoint(150, 3) << QPoint(0, -1) << 0xFF8080FFu
-                                << 1.0;
+    QTest::newRow("Shape1 top") << "Shape1" << QPoint(150, 3) << QPoint(0, -1)
+                                << shown(kalvora::kPlayerTwoColour) << 1.0;
     QTest::newRow("Shape2 bottom")
-        << "Shape2" << QPoint(150, 37) << QPoint(0, 1) << 0xFF00C000u << 1.0;
-    QTest::newRow("Shape3 top") << "Shape3" << QPoint(104, 10) << QPoint(0, -1) << 0xFFFFFF80u
-                                << 2.0;
+        << "Shape2" << QPoint(150, 37) << QPoint(0, 1) << shown(kalvora::kPlayerOneColour) << 1.0;
+    QTest::newRow("Shape3 top") << "Shape3" << QPoint(104, 10) << QPoint(0, -1)
+                                << shown(kalvora::kPanelColour) << 2.0;
     QTest::newRow("Shape3 bottom")
-        << "Shape3" << QPoint(104, 22) << QPoint(0, 1) << 0xFFFFFF80u << 2.0;
-    QTest::newRow("Shape3 left") << "Shape3" << QPoint(6, 16) << QPoint(-1, 0) << 0xFFFFFF80u
-                                 << 2.0;
+        << "Shape3" << QPoint(104, 22) << QPoint(0, 1) << shown(kalvora::kPanelColour) << 2.0;
+    QTest::newRow("Shape3 left") << "Shape3" << QPoint(6, 16) << QPoint(-1, 0)
+                                 << shown(kalvora::kPanelColour) << 2.0;
 }
 
 void HighDensityTest::bordersAreHardSteps() {

@@ -9,30 +9,23 @@ Positions are window client pixels unless a name says "screen".
 import re
 import time
 
-from window_layout import PITS, Rect
+from window_layout import PITS, Rect, hex_to_rgb
 
-GREY = (0x80, 0x80, 0x80)
 WELCOME = "Welcome to Kalvoro 1.0"
 
 NEUTRAL = (10, 150)  # plain background left of store 16
 
 
-def hex_to_rgb(bgr_hex):
-    """&HBBGGRR as the replay driver prints it, to (r, g, b)."""
-    value = int(bgr_hex, 16)
-    return (value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF)
-
-
 class Screen:
     """What the window should show, or shows: counts, status, colours."""
 
-    def __init__(self):
+    def __init__(self, layout):
         self.counts = {pit: "00" for pit in PITS}
         self.status = WELCOME
-        self.fore = {pit: (0xFF, 0xFF, 0xFF) for pit in PITS}
-        self.fore[8] = (0x00, 0xC0, 0x00)
-        self.fore[16] = (0x80, 0x80, 0xFF)
-        self.back = {pit: GREY for pit in PITS}
+        self.fore = {pit: layout.colours["white"] for pit in PITS}
+        self.fore[8] = layout.colours["player-one"]
+        self.fore[16] = layout.colours["player-two"]
+        self.back = {pit: layout.colours["grey"] for pit in PITS}
         self.message_boxes = 0
 
 
@@ -42,9 +35,9 @@ _OPERATION = re.compile(
     r'|show frmAbout)$')
 
 
-def expected_screen(operations):
+def expected_screen(operations, layout):
     """The screen after a replay, from the display operations it printed."""
-    screen = Screen()
+    screen = Screen(layout)
     for line in operations.splitlines():
         if line.startswith("state "):
             continue
@@ -206,7 +199,7 @@ def read_colours(session, layout, origin, screen):
         samples = {pixels[y][x] for x, y in layout.background_sample(pit)}
         screen.back[pit] = samples.pop() if len(samples) == 1 else None
         hit = layout.label_hit(pit).shrunk(2)
-        back = screen.back[pit] or GREY
+        back = screen.back[pit] or layout.colours["grey"]
         furthest, distance = back, -1
         for y in range(hit.y, hit.y + hit.h):
             for x in range(hit.x, hit.x + hit.w):

@@ -357,10 +357,10 @@ class Monkey:
             raise AssertionError("the replay driver failed (%d): %s"
                                  % (done.returncode, done.stderr.decode()))
         self.operations = done.stdout.decode()
-        return board.expected_screen(self.operations)
+        return board.expected_screen(self.operations, self.layout)
 
     def shown_screen(self):
-        shown = board.Screen()
+        shown = board.Screen(self.layout)
         shown.counts, shown.status = self.reader.texts()
         board.read_colours(self.session, self.layout, self.origin, shown)
         shown.message_boxes = self.boxes_seen

@@ -2,7 +2,8 @@
 # shellcheck shell=sh disable=SC2034 # the variables are for the sourcing script
 # Sourced by the shell tests that private-desktop runs:
 #   . tests/support/screen_helpers.sh; read_layout path/to/kalvora-layout
-# Positions are window pixels, as kalvora-layout prints them.
+# Positions are window pixels and colours the pits' own, as kalvora-layout
+# prints them.
 
 fail() { echo "FAIL: $*"; exit 1; }
 
@@ -45,6 +46,15 @@ rect() {
     set -- "$1" $(echo "$layout" | sed -n "s/^$1 //p")
     [ $# -eq 5 ] || fail "kalvora-layout names no control $1"
     x=$2 y=$3 w=$4 h=$5 cx=$(($2 + $4 / 2)) cy=$(($3 + $5 / 2))
+}
+
+# Sets the variable named $2 to "#RRGGBB" of the colour kalvora-layout calls
+# $1, which it prints as BBGGRR.
+colour() {
+    _bgr=$(echo "$layout" | sed -n "s/^colour $1 \([0-9A-F]\{6\}\)\$/\1/p")
+    [ -n "$_bgr" ] || fail "kalvora-layout names no colour $1"
+    _rgb=$(echo "$_bgr" | sed 's/\(..\)\(..\)\(..\)/#\3\2\1/')
+    eval "$2=\$_rgb"
 }
 
 # "#RRGGBB" of pixel $2,$3 of picture $1.

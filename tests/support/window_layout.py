@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Where the main window's controls lie, in window pixels, as kalvora-layout
-prints them: the one source for every position a test aims at."""
+"""Where the main window's controls lie, in window pixels, and the colours its
+pits start in, as kalvora-layout prints them: the one source for every
+position a test aims at."""
 
 import os
 import re
@@ -14,6 +15,12 @@ EDGE = 2  # the sunken edge of a square; its label is clipped to the inside
 # stay above the line that far below the buttons' top, where no tooltip can
 # take them.
 TOOLTIP_DROP = 16
+
+
+def hex_to_rgb(bgr_hex):
+    """&HBBGGRR as the replay driver and kalvora-layout print it, to (r, g, b)."""
+    value = int(bgr_hex, 16)
+    return (value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF)
 
 
 class Rect:
@@ -49,8 +56,15 @@ class Layout:
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
         out = subprocess.run([tool], env=env, capture_output=True, check=True, timeout=60).stdout
         self.rects = {}
+        self.colours = {}
         for number, line in enumerate(out.decode().splitlines(), 1):
             words = line.split()
+            if words[:1] == ["colour"]:
+                if len(words) != 3 or not re.fullmatch(r"[0-9A-F]{6}", words[2]):
+                    raise ValueError("%s, line %d: expected colour NAME BBGGRR, got %r"
+                                     % (tool, number, line))
+                self.colours[words[1]] = hex_to_rgb(words[2])
+                continue
             if len(words) != 5 or not all(w.lstrip("-").isdigit() for w in words[1:]):
                 raise ValueError("%s, line %d: expected NAME LEFT TOP WIDTH HEIGHT, got %r"
                                  % (tool, number, line))

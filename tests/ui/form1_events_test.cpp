@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "control_colours.h"
 #include "control_layout.h"
+#include "fixed_texts.h"
 #include "form1_test_support.h"
 #include "game_menu.h"
 #include "game_state.h"

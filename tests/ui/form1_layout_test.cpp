@@ -79,7 +79,7 @@ void Form1LayoutTest::conversions() {
 // 16 - i of the top row, in evenly spaced columns; the stores stand at the
 // ends, centred between the rows.
 void Form1LayoutTest::boardArrangement() {
-    auto square = [](int pit) { return layout::kBoxes[static_cast<std::size_t>(pit - 1)]; };
+    auto square = [](int pit) { return layout::kBoxes[kalvora::slot(pit)]; };
     const int column = square(2).left - square(1).left;
     for (int pit = 1; pit <= 7; ++pit) {
         const layout::Twips below = square(pit), above = square(kalvora::kPitCount - pit);
@@ -170,12 +170,13 @@ void Form1LayoutTest::looks_data() {
                             << true;
     QTest::newRow("angka15") << count << toQColor(kalvora::kWhite) << layout::kSmallPitPoints
                              << true;
-    QTest::newRow("angka8") << count << toQColor(kalvora::kGreen) << layout::kStorePoints << true;
-    QTest::newRow("angka16") << count << toQColor(kalvora::kLightBlue) << layout::kStorePoints
+    QTest::newRow("angka8") << count << toQColor(kalvora::kPlayerOneColour) << layout::kStorePoints
+                            << true;
+    QTest::newRow("angka16") << count << toQColor(kalvora::kPlayerTwoColour) << layout::kStorePoints
                              << true;
-    QTest::newRow("timelbl") << "00:00:00" << toQColor(kalvora::kRed)
+    QTest::newRow("timelbl") << "00:00:00" << toQColor(kalvora::kClockColour)
                              << layout::kTimeAndStatusPoints << true;
-    QTest::newRow("statuslbl") << "Welcome to Kalvoro 1.0" << toQColor(kalvora::kBlue)
+    QTest::newRow("statuslbl") << "Welcome to Kalvoro 1.0" << toQColor(kalvora::kStatusColour)
                                << layout::kTimeAndStatusPoints << false;
     const QColor buttonText = QApplication::palette().color(QPalette::ButtonText);
     QTest::newRow("playerlbl2") << "Player2" << buttonText << layout::kPlayerLabelPoints << false;

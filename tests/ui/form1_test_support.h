@@ -53,7 +53,7 @@ inline QList<Placement> placements() {
     add(layout::kFreeLabels, true);
     const QPoint inside(layout::kSquareEdge, layout::kSquareEdge);
     for (int pit = 1; pit <= kalvora::kPitCount; ++pit) {
-        all.append({QStringLiteral("box%1").arg(pit), layout::kBoxes[pit - 1].toRect()});
+        all.append({QStringLiteral("box%1").arg(pit), layout::kBoxes[kalvora::slot(pit)].toRect()});
         all.append({QStringLiteral("angka%1").arg(pit),
                     layout::pitLabel(pit).toRect().translated(inside)});
     }

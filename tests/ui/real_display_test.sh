@@ -43,16 +43,17 @@ click new1
 xdotool mousemove --window "$window" 0 0
 sleep 0.5
 shoot started
-[ "$(square started 1)" = "#808080" ] || fail "pit 1 is not grey after a start"
+colour grey grey
+[ "$(square started 1)" = "$grey" ] || fail "pit 1 is not grey after a start"
 
 click angka3 # seven seeds into pits 4 to 10
 rect angka12
 xdotool mousemove --window "$window" "$cx" "$cy"
 sleep 0.8
 shoot moved
-[ "$(square moved 9)" = "#808080" ] || fail "pit 9's square is not grey"
+[ "$(square moved 9)" = "$grey" ] || fail "pit 9's square is not grey"
 [ "$(square moved 12)" = "#FFFFFF" ] || fail "pit 12 under the pointer is not white"
-[ "$(square moved 3)" = "#808080" ] || fail "pit 3 kept the highlight"
+[ "$(square moved 3)" = "$grey" ] || fail "pit 3 kept the highlight"
 
 for pit in 1 3 4 9; do
     cut_count $pit

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures.h"
 
+#include "colours.h"
 #include "control_layout.h"
+#include "fixed_texts.h"
 #include "marble.h"
 #include "noise.h"
 #include "relief.h"
@@ -323,7 +325,7 @@ QImage drawBoardDiagram(double scale) {
     const QColor ink(0x20, 0x20, 0x20);
 
     for (const auto& [band, colour] :
-         {std::pair(kShape1, kLightBlue), std::pair(kShape2, kGreen)}) {
+         {std::pair(kShape1, kPlayerTwoColour), std::pair(kShape2, kPlayerOneColour)}) {
         p.setPen(QPen(ink, scale));
         p.setBrush(gameColour(colour));
         p.drawRect(place(band).adjusted(0.5 * scale, 0.5 * scale, -0.5 * scale, -0.5 * scale));
@@ -333,7 +335,7 @@ QImage drawBoardDiagram(double scale) {
     const QFont number = font(13 * scale, true);
     const QFont small = font(11 * scale, true);
     for (int pit = kFirstPit; pit <= kPitCount; ++pit) {
-        const QRectF square = place(kBoxes[pit - 1]);
+        const QRectF square = place(kBoxes[slot(pit)]);
         p.setPen(QPen(QColor(0x50, 0x50, 0x50), scale));
         p.setBrush(gameColour(kGrey));
         p.drawRect(square.adjusted(0.5 * scale, 0.5 * scale, -0.5 * scale, -0.5 * scale));

@@ -9,7 +9,7 @@
 
 #include "bench.h"
 #include "control_layout.h"
-#include "vocabulary.h"
+#include "fixed_texts.h"
 #include "window_font.h"
 
 #include <QApplication>

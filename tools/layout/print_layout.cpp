@@ -3,12 +3,17 @@
 // itself lays it out: one line per control, back to front,
 //   NAME LEFT TOP WIDTH HEIGHT
 // in pixels of the window's client area, then the same for the artwork of
-// the background picture, named background.title and so on. Scripts and
-// tests that need a position read it here instead of writing it again.
+// the background picture, named background.title and so on, and last, in a
+// block of their own, the colours a pit starts in,
+//   colour NAME BBGGRR
+// as &HBBGGRR numbers, the way the replay driver prints a colour. Scripts and
+// tests that need a position or a colour read it here instead of writing it
+// again.
 //   kalvora-layout --texts
 // prints instead the words the window and each control show or speak, and
 // the tooltip, one control a line: NAME, tab, WORDS, tab, TOOLTIP.
 
+#include "colours.h"
 #include "control_layout.h"
 #include "form1.h"
 
@@ -59,6 +64,18 @@ void printTexts(QTextStream& out, const QWidget& window) {
     }
 }
 
+void printColours(QTextStream& out) {
+    const std::pair<const char*, kalvora::Colour> colours[] = {
+        {"player-one", kalvora::kPlayerOneColour},
+        {"player-two", kalvora::kPlayerTwoColour},
+        {"grey", kalvora::kGrey},
+        {"white", kalvora::kWhite},
+    };
+    for (const auto& [name, colour] : colours)
+        out << "colour " << name << ' '
+            << QString::number(colour, 16).toUpper().rightJustified(6, QLatin1Char('0')) << '\n';
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -81,5 +98,6 @@ int main(int argc, char* argv[]) {
     out << form.objectName() << " 0 0 " << form.width() << ' ' << form.height() << '\n';
     printControls(out, form, form);
     printArtwork(out);
+    printColours(out);
     return 0;
 }

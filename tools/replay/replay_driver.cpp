@@ -106,10 +106,9 @@ public:
                 wholeNumber(line[2], std::numeric_limits<std::int16_t>::min(),
                             std::numeric_limits<std::int16_t>::max(), "mode"));
             for (int p = kFirstPit; p <= kPitCount; ++p)
-                position.pits[static_cast<std::size_t>(p - 1)] =
-                    static_cast<std::int16_t>(wholeNumber(line[static_cast<std::size_t>(2 + p)], 0,
-                                                          std::numeric_limits<std::int16_t>::max(),
-                                                          "count of pit " + std::to_string(p)));
+                position.pits[slot(p)] = static_cast<std::int16_t>(wholeNumber(
+                    line[static_cast<std::size_t>(2 + p)], 0,
+                    std::numeric_limits<std::int16_t>::max(), "count of pit " + std::to_string(p)));
             applyTestPosition(state_, position);
         } else if (event == "hint" || event == "computer") {
             expectArguments(line, 1);
