@@ -4,6 +4,8 @@
 // the bitmap headers the window's own reader relies on, the icon's colour
 // depths and headers, and the colour under its transparent pixels.
 
+#include "control_layout.h"
+
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -164,15 +166,21 @@ TEST(DoubleDensity, BackgroundAboutPictureAndBoardMatchTheirSingleDensityFiles) 
     }
 }
 
-const char* const kButtons[] = {"new",    "new_pressed",    "stop",  "stop_pressed",
-                                "option", "option_pressed", "about", "about_pressed"};
+// Each picture button's stem, and its pressed look.
+std::vector<std::string> buttonPictures() {
+    std::vector<std::string> stems;
+    for (const kalvora::layout::Control* button : kalvora::layout::kPictureButtons)
+        for (const char* look : {"", "_pressed"})
+            stems.push_back(std::string(button->picture) + look);
+    return stems;
+}
 
 // Words must survive a 65-pixel button that clips up to three pixels a side.
 constexpr int kTextLeft = 6;
 constexpr int kTextRight = 64;
 
 TEST(DoubleDensity, ButtonsShowTheSameStoneAndTheSameWordsInTheSamePlace) {
-    for (const std::string stem : kButtons) {
+    for (const std::string& stem : buttonPictures()) {
         const QImage one = bitmap(stem + ".bmp");
         const QImage two = bitmap(stem + "@2x.bmp");
         ASSERT_FALSE(one.isNull() || two.isNull()) << stem;
@@ -192,7 +200,7 @@ bool isInk(const Rgb& c) {
 }
 
 TEST(Buttons, WordsStayInsideTheColumnsANarrowButtonShows) {
-    for (const std::string stem : kButtons) {
+    for (const std::string& stem : buttonPictures()) {
         const QImage b = bitmap(stem + ".bmp");
         ASSERT_FALSE(b.isNull()) << stem;
         int inkLeft = b.width();

@@ -225,7 +225,7 @@ public:
                     legal.push_back(p);
             const int pit = legal[random() % legal.size()];
             result(label_, "response.click_ms",
-                   click(kalvora::layout::kBoxes[pit - 1].toRect().center()));
+                   click(kalvora::layout::kBoxes[kalvora::slot(pit)].toRect().center()));
             mirror_.procedures.angka_Click(pit);
         }
     }
