@@ -3,12 +3,14 @@
 // and its answers to a deadline and to cancelling.
 
 #include "computer_player.h"
+#include "evaluation.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <random>
 #include <thread>
+#include <vector>
 
 namespace kalvora::computer {
 namespace {
@@ -92,6 +94,30 @@ TEST(ComputerPlayer, AgreesWithTheExhaustiveSolverOnSmallPositions) {
                 EXPECT_EQ(choice.value, best);
             }
         }
+    }
+}
+
+// The horizon guess: twice the mover's pits that end in its store, less the
+// other side's, plus half the mover's largest capture at hand.
+TEST(ComputerPlayer, GuessesFromExtraTurnsAndCapturesAtHand) {
+    struct Case {
+        Side toMove;
+        std::vector<std::pair<int, int>> seeds; // pit, seeds
+        int expected;
+    };
+    const Case cases[] = {
+        {Side::One, {{7, 1}}, 2},           // pit 7 ends in store 8
+        {Side::Two, {{15, 1}}, 2},          // and pit 15 in store 16
+        {Side::One, {{1, 2}, {13, 5}}, 3},  // pit 1 ends in empty pit 3, facing 5 seeds
+        {Side::One, {{1, 1}, {15, 1}}, -1}, // a capture of 1 against the other's extra turn
+        {Side::One, {{1, 18}, {13, 4}}, 0}, // a lap or more is never counted a capture
+    };
+    for (const Case& c : cases) {
+        Board board;
+        board.toMove = c.toMove;
+        for (const auto& [pit, seeds] : c.seeds)
+            board[pit] = static_cast<std::int16_t>(seeds);
+        EXPECT_EQ(estimate(board), c.expected) << "case with " << c.seeds.size() << " pits";
     }
 }
 
