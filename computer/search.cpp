@@ -45,6 +45,22 @@ int Search::valueAfter(const Board& before, const Board& after, const Sowing& so
     return gain - negamax(after, depth - 1, gain - beta, gain - alpha);
 }
 
+// Sows `pit` and values it within [alpha, beta]. Unless the full window is
+// asked for, a null window first proves the move no better; only when it is,
+// the full window finds by how much.
+int Search::sowAndSearch(const Board& board, int pit, int depth, int alpha, int beta,
+                         bool fullWindow) {
+    Board after = board;
+    const Sowing sowing = sow(after, pit);
+    ++nodes_;
+    if (fullWindow)
+        return valueAfter(board, after, sowing, depth, alpha, beta);
+    const int value = valueAfter(board, after, sowing, depth, alpha, alpha + 1);
+    if (value > alpha && value < beta)
+        return valueAfter(board, after, sowing, depth, alpha, beta);
+    return value;
+}
+
 int Search::negamax(const Board& board, int depth, int alpha, int beta) {
     // The clock is read every thousand nodes or so, a fraction of a millisecond.
     if (--untilClockCheck_ == 0) {
@@ -90,19 +106,7 @@ int Search::negamax(const Board& board, int depth, int alpha, int beta) {
     const MoveList moves = orderedMoves(board, tablePit, history_);
     for (int i = 0; i < moves.count; ++i) {
         const int pit = moves.pits[static_cast<unsigned>(i)];
-        Board after = board;
-        const Sowing sowing = sow(after, pit);
-        ++nodes_;
-        int value;
-        if (i == 0) {
-            value = valueAfter(board, after, sowing, depth, alpha, beta);
-        } else {
-            // A null window proves the move no better; only when it is, the
-            // full window finds by how much.
-            value = valueAfter(board, after, sowing, depth, alpha, alpha + 1);
-            if (value > alpha && value < beta)
-                value = valueAfter(board, after, sowing, depth, alpha, beta);
-        }
+        const int value = sowAndSearch(board, pit, depth, alpha, beta, i == 0);
         if (stopped_)
             return 0;
         if (value > best) {
@@ -138,17 +142,9 @@ bool Search::rootIteration(const Board& board, int depth, SearchResult& result) 
         orderedMoves(board, result.moveCount ? result.moves[0].pit : 0, history_);
     for (int i = 0; i < order.count; ++i) {
         const int pit = order.pits[static_cast<unsigned>(i)];
-        Board after = board;
-        const Sowing sowing = sow(after, pit);
-        ++nodes_;
-        int value;
-        if (i == 0 || limits_.valueEveryMove) {
-            value = valueAfter(board, after, sowing, depth, -rows - 1, rows + 1);
-        } else {
-            value = valueAfter(board, after, sowing, depth, alpha, alpha + 1);
-            if (value > alpha)
-                value = valueAfter(board, after, sowing, depth, alpha, rows + 1);
-        }
+        // A move searched in full gets its exact value, whatever came before.
+        const bool full = i == 0 || limits_.valueEveryMove;
+        const int value = sowAndSearch(board, pit, depth, full ? -rows - 1 : alpha, rows + 1, full);
         if (stopped_)
             return false;
         moves[static_cast<unsigned>(count++)] = {pit, value};

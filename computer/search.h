@@ -49,6 +49,7 @@ private:
     int negamax(const Board& board, int depth, int alpha, int beta);
     int valueAfter(const Board& before, const Board& after, const struct Sowing& sowing, int depth,
                    int alpha, int beta);
+    int sowAndSearch(const Board& board, int pit, int depth, int alpha, int beta, bool fullWindow);
     bool rootIteration(const Board& board, int depth, SearchResult& result);
     bool timeToStop();
 
