@@ -38,7 +38,7 @@ double msBetween(Time from, Time to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-constexpr QRect kWindow(0, 0, 400, 300);
+constexpr QRect kWindow = kalvora::layout::kForm1.toRect();
 constexpr double kQuietMs = 200;    // nothing drawn this long once covered: the picture is complete
 constexpr double kBurstGapMs = 100; // drawings closer than this are one tick or one answer
 
@@ -89,11 +89,11 @@ struct Drawing {
 class Probe {
 public:
     Probe(const std::string& label, bool game) : label_(label), game_(game) {
-        if (game)
+        if (game) {
             targets_.clear();
-        for (const auto& box : kalvora::layout::kBoxes)
-            if (game)
+            for (const auto& box : kalvora::layout::kBoxes)
                 targets_.push_back(box.toRect());
+        }
         if (xcb_connection_has_error(connection_))
             fail("cannot open the X display");
         const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
