@@ -52,7 +52,7 @@ struct Control {
 // The window's words are its title.
 constexpr Control kForm1{"Form1", nullptr, "Tembrel - Kalvoro 1.0", nullptr, kClientArea};
 
-// box(1..16), by pit index - 1. Player one's row runs left to right along the
+// box(1..16), pit p at slot(p). Player one's row runs left to right along the
 // bottom into store 8; player two's runs right to left along the top into 16.
 constexpr std::array<Twips, kPitCount> kBoxes{{
     {960, 2760, 495, 375},
@@ -120,8 +120,8 @@ constexpr std::array<int, kPitCount - 1> kSquaresBehindOption1{1,  8, 9, 10, 11,
 constexpr int kFrontSquare = kPlayerTwoStore;
 
 // The background picture's artwork, in its pixels at 1x. It lies under the
-// controls above, so it moves with them. A raised slab behind the board, and
-// a lower one under the status line that runs off the left and bottom edges.
+// controls above, and is written beside them so that one moves with the other. A raised slab behind
+// the board, and a lower one under the status line that runs off the left and bottom edges.
 constexpr QRect kBoardPanel{20, 60, 358, 175};
 constexpr QRect kStatusStrip{-20, 278, 252, 50};
 // The box the letters of the game's raised name fill, and of the maker's name
