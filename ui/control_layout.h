@@ -120,8 +120,9 @@ constexpr std::array<int, kPitCount - 1> kSquaresBehindOption1{1,  8, 9, 10, 11,
 constexpr int kFrontSquare = kPlayerTwoStore;
 
 // The background picture's artwork, in its pixels at 1x. It lies under the
-// controls above, and is written beside them so that one moves with the other. A raised slab behind
-// the board, and a lower one under the status line that runs off the left and bottom edges.
+// controls above, and is written beside them so that one moves with the
+// other. A raised slab behind the board, and a lower one under the status
+// line that runs off the left and bottom edges.
 constexpr QRect kBoardPanel{20, 60, 358, 175};
 constexpr QRect kStatusStrip{-20, 278, 252, 50};
 // The box the letters of the game's raised name fill, and of the maker's name
